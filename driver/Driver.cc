@@ -1,0 +1,1 @@
+// driver/Driver.cc - options and the per-file run.

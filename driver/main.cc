@@ -1,0 +1,3 @@
+// driver/main.cc - entry point of velmaric.
+
+int main() { return 0; }

@@ -1,0 +1,5 @@
+// nclib/NCStack.cc - stack of object pointers on a linked list.
+
+#include "nclib/NCStack.h"
+
+NCStack::NCStack(NCistream& is) : NCLinkedList(is) {}
