@@ -1,3 +1,7 @@
 // driver/main.cc - entry point of velmaric.
 
-int main() { return 0; }
+#include "driver/Driver.h"
+
+int main(int argc, char** argv) {
+  return runCompiler(argc, argv);
+}

@@ -1,0 +1,44 @@
+// tree/IDLArrayDecl.h - an array declarator: a name and its dimensions.
+
+#ifndef VELMARIC_TREE_IDLARRAYDECL_H
+#define VELMARIC_TREE_IDLARRAYDECL_H
+
+#include "tree/IDLDefinition.h"
+
+class NCOrderedCltn;
+
+class IDLArrayDecl : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLArrayDecl);
+
+  /// Array `name` (copied) with the constant expressions `dimensions` (not
+  /// owned, outermost first); its element type is set by its owner.
+  IDLArrayDecl(const char* name, NCOrderedCltn* dimensions);
+  ~IDLArrayDecl() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+  /// Whether the element type is known: a scoped name is resolved first if
+  /// need be; an interface only forward-declared is not fully resolved.
+  bool isFullyResolved();
+
+  NCOrderedCltn* dimensions() const { return _dimensions; }
+  /// The element type (not owned), or null before binding.
+  IDLDefinition* declaredType() const { return _declaredType; }
+  void setDeclaredType(IDLDefinition* type) { _declaredType = type; }
+  /// The generated class name; empty until the class has been declared.
+  const NCString& className() const { return _className; }
+  void setClassName(const char* name) { _className = name; }
+  int declared() const { return _declared; }
+  void setDeclared(int mark) { _declared = mark; }
+
+private:
+  NCString _name;
+  NCOrderedCltn* _dimensions;
+  IDLDefinition* _declaredType = nullptr;
+  NCString _className;
+  int _declared = 0;
+};
+
+#endif

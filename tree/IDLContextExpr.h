@@ -1,0 +1,28 @@
+// tree/IDLContextExpr.h - the context clause of an operation.
+
+#ifndef VELMARIC_TREE_IDLCONTEXTEXPR_H
+#define VELMARIC_TREE_IDLCONTEXTEXPR_H
+
+#include "tree/IDLDefinition.h"
+
+class NCOrderedCltn;
+
+class IDLContextExpr : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLContextExpr);
+
+  /// The string literal nodes of the clause (not owned); null when the
+  /// operation has no context clause.
+  explicit IDLContextExpr(NCOrderedCltn* names);
+  ~IDLContextExpr() override;
+
+  void write(NCostream& os) const override;
+  /// Nothing without a list.
+  void prettyPrint(NCostream& os) const override;
+
+  NCOrderedCltn* names() const { return _names; }
+
+private:
+  NCOrderedCltn* _names;
+};
+
+#endif

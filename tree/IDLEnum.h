@@ -1,0 +1,23 @@
+// tree/IDLEnum.h - one enumerator.
+
+#ifndef VELMARIC_TREE_IDLENUM_H
+#define VELMARIC_TREE_IDLENUM_H
+
+#include "tree/IDLDefinition.h"
+
+class IDLEnum : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLEnum);
+
+  /// Enumerator `name` (copied).
+  explicit IDLEnum(const char* name);
+  ~IDLEnum() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+private:
+  NCString _name;
+};
+
+#endif

@@ -1,0 +1,69 @@
+// tree/IDLInterface.h - an interface: its header and body.
+//
+// A symbol table maps the interface name to the IDLInterface while the name
+// is only forward-declared, and to its IDLInterfaceHeader once a body has
+// been given.
+
+#ifndef VELMARIC_TREE_IDLINTERFACE_H
+#define VELMARIC_TREE_IDLINTERFACE_H
+
+#include "nclib/NCOrderedCltn.h"
+#include "tree/IDLDefinition.h"
+
+class IDLInterfaceHeader;
+
+class IDLInterface : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLInterface);
+
+  enum InterfaceType {
+    IT_FULL = 0,    ///< given with a body
+    IT_FORWARD = 1, ///< forward declaration, and the predefined names
+  };
+
+  /// An interface of `type` with `header` and `body` (neither owned; both
+  /// may be null). Not of fixed length. Appends itself to _interfaceCltn.
+  IDLInterface(InterfaceType type, IDLInterfaceHeader* header,
+               NCOrderedCltn* body);
+  /// Takes itself out of _interfaceCltn.
+  ~IDLInterface() override;
+
+  /// Interface type, header, body and pseudo-object mark.
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  /// The body's hash plus the header's.
+  std::uint32_t hash() const override;
+  /// The headers compared.
+  int compare(const NCObject& other) const override;
+  /// The header's scope, defined-in scope and name (this node's own fields
+  /// when there is no header).
+  IDLScope* scope() const override;
+  IDLScope* definedInScope() const override;
+  const NCString& name() const override;
+
+  /// Copies the names of the base interfaces into this interface's scope and
+  /// their definitions into the body. Ends the run when the header has no
+  /// inheritance list or a base is not a fully defined interface.
+  void import();
+
+  InterfaceType interfaceType() const { return _interfaceType; }
+  IDLInterfaceHeader* header() const { return _header; }
+  void setHeader(IDLInterfaceHeader* header) { _header = header; }
+  /// The exports, then the imported definitions (not owned); null for a
+  /// forward declaration.
+  NCOrderedCltn* body() const { return _body; }
+  void setBody(NCOrderedCltn* body) { _body = body; }
+  /// Non-zero forbids deriving from the interface; only a stream sets it.
+  int pseudoObject() const { return _pseudoObject; }
+  void setPseudoObject(int mark) { _pseudoObject = mark; }
+
+  /// Every interface alive, in creation order; nothing is owned.
+  static NCOrderedCltn _interfaceCltn;
+
+private:
+  InterfaceType _interfaceType;
+  IDLInterfaceHeader* _header;
+  NCOrderedCltn* _body;
+  int _pseudoObject = 0;
+};
+
+#endif

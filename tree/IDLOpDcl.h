@@ -1,0 +1,47 @@
+// tree/IDLOpDcl.h - an operation: result, parameters, raises and context.
+
+#ifndef VELMARIC_TREE_IDLOPDCL_H
+#define VELMARIC_TREE_IDLOPDCL_H
+
+#include "tree/IDLDefinition.h"
+
+class IDLContextExpr;
+class IDLRaisesExpr;
+class NCOrderedCltn;
+
+class IDLOpDcl : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLOpDcl);
+
+  /// Operation `name` (copied) returning `returnType` (not owned; an
+  /// IDLPrimType of second kind DEF_void for void). `oneway` is "oneway" or
+  /// empty (copied; null counts as empty).
+  IDLOpDcl(const char* oneway, IDLDefinition* returnType, const char* name);
+  ~IDLOpDcl() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+  /// "oneway" or empty; owned.
+  const NCString& oneway() const { return *_oneway; }
+  IDLDefinition* returnType() const { return _returnType; }
+  /// The IDLParamDcl nodes (not owned), or null.
+  NCOrderedCltn* parameters() const { return _parameters; }
+  void setParameters(NCOrderedCltn* parameters) { _parameters = parameters; }
+  /// Always set by the grammar; its list is null without a raises clause.
+  IDLRaisesExpr* raises() const { return _raises; }
+  void setRaises(IDLRaisesExpr* raises) { _raises = raises; }
+  /// Always set by the grammar; its list is null without a context clause.
+  IDLContextExpr* context() const { return _context; }
+  void setContext(IDLContextExpr* context) { _context = context; }
+
+private:
+  NCString _name;
+  NCString* _oneway;
+  IDLDefinition* _returnType;
+  NCOrderedCltn* _parameters = nullptr;
+  IDLRaisesExpr* _raises = nullptr;
+  IDLContextExpr* _context = nullptr;
+};
+
+#endif

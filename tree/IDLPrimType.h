@@ -1,0 +1,31 @@
+// tree/IDLPrimType.h - a primitive type; the primitive kind is the second
+// kind.
+
+#ifndef VELMARIC_TREE_IDLPRIMTYPE_H
+#define VELMARIC_TREE_IDLPRIMTYPE_H
+
+#include "tree/IDLDefinition.h"
+
+class IDLPrimType : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLPrimType);
+
+  /// The primitive type spelt `name` in IDL ("long", "unsigned short",
+  /// "void", ...; copied) whose primitive kind is `subkind`.
+  IDLPrimType(const char* name, DefinitionType subkind);
+  ~IDLPrimType() override;
+
+  /// The IDLDefinition part and the name; the primitive kind is recovered
+  /// from the name when read back.
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+  /// The primitive kind of the IDL spelling `name`, or DEF_none when it
+  /// names no primitive type.
+  static DefinitionType subkindOf(const char* name);
+
+private:
+  NCString _name;
+};
+
+#endif

@@ -1,0 +1,40 @@
+// tree/IDLSequenceType.h - a sequence type, bounded or not.
+
+#ifndef VELMARIC_TREE_IDLSEQUENCETYPE_H
+#define VELMARIC_TREE_IDLSEQUENCETYPE_H
+
+#include "tree/IDLDefinition.h"
+
+class IDLSequenceType : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLSequenceType);
+
+  /// A sequence of `elementType` bounded by the constant expression `bound`
+  /// (neither owned; a null bound for an unbounded sequence).
+  IDLSequenceType(IDLDefinition* elementType, IDLDefinition* bound);
+  ~IDLSequenceType() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+
+  IDLDefinition* elementType() const { return _elementType; }
+  IDLDefinition* bound() const { return _bound; }
+  /// Set once the sequence's class has been declared in the client header.
+  int declared() const { return _declared; }
+  void setDeclared(int mark) { _declared = mark; }
+  /// Set once the class's members have been written to the client
+  /// implementation file.
+  int implemented() const { return _implemented; }
+  void setImplemented(int mark) { _implemented = mark; }
+  /// The generated class name; empty until the class has been declared.
+  const NCString& className() const { return _className; }
+  void setClassName(const char* name) { _className = name; }
+
+private:
+  IDLDefinition* _elementType;
+  IDLDefinition* _bound;
+  int _declared = 0;
+  int _implemented = 0;
+  NCString _className;
+};
+
+#endif

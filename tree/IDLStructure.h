@@ -1,0 +1,38 @@
+// tree/IDLStructure.h - a struct: a named scope of members.
+
+#ifndef VELMARIC_TREE_IDLSTRUCTURE_H
+#define VELMARIC_TREE_IDLSTRUCTURE_H
+
+#include "nclib/NCDictionary.h"
+#include "tree/IDLDefinition.h"
+
+class NCOrderedCltn;
+
+class IDLStructure : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLStructure);
+
+  /// Struct `name` (copied) without members yet.
+  explicit IDLStructure(const char* name);
+  /// Removes the name from _structDict.
+  ~IDLStructure() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+  /// The IDLMember nodes in source order (not owned), or null.
+  NCOrderedCltn* members() const { return _members; }
+  void setMembers(NCOrderedCltn* members) { _members = members; }
+  /// Enters the struct into _structDict under its name; an earlier struct of
+  /// the same name keeps the entry.
+  void addToDictionary();
+
+  /// Struct name -> first IDLStructure of that name; nothing is owned.
+  static NCDictionary _structDict;
+
+private:
+  NCString _name;
+  NCOrderedCltn* _members = nullptr;
+};
+
+#endif

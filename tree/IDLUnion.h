@@ -1,0 +1,42 @@
+// tree/IDLUnion.h - a discriminated union: a named scope of cases.
+
+#ifndef VELMARIC_TREE_IDLUNION_H
+#define VELMARIC_TREE_IDLUNION_H
+
+#include "nclib/NCDictionary.h"
+#include "tree/IDLDefinition.h"
+
+class NCOrderedCltn;
+
+class IDLUnion : public IDLDefinition {
+  VELMARIC_DECLARE_CLASS(IDLUnion);
+
+  /// Union `name` (copied) without switch type and cases yet.
+  explicit IDLUnion(const char* name);
+  /// Removes the name from _unionDict.
+  ~IDLUnion() override;
+
+  void write(NCostream& os) const override;
+  void prettyPrint(NCostream& os) const override;
+  const NCString& name() const override { return _name; }
+
+  /// The discriminator type (not owned), or null.
+  IDLDefinition* switchType() const { return _switchType; }
+  void setSwitchType(IDLDefinition* type) { _switchType = type; }
+  /// The IDLCase nodes in source order (not owned), or null.
+  NCOrderedCltn* cases() const { return _cases; }
+  void setCases(NCOrderedCltn* cases) { _cases = cases; }
+  /// Enters the union into _unionDict under its name; an earlier union of
+  /// the same name keeps the entry.
+  void addToDictionary();
+
+  /// Union name -> first IDLUnion of that name; nothing is owned.
+  static NCDictionary _unionDict;
+
+private:
+  NCString _name;
+  IDLDefinition* _switchType = nullptr;
+  NCOrderedCltn* _cases = nullptr;
+};
+
+#endif
