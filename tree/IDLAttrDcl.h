@@ -17,6 +17,8 @@ class IDLAttrDcl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   /// Stores `declarators` (not owned) and `type` and binds each declarator
   /// to `type` (see IDLSimpleDecl::bindDeclarator).

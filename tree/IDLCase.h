@@ -17,6 +17,8 @@ class IDLCase : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   NCOrderedCltn* labels() const { return _labels; }
   IDLElement* element() const { return _element; }

@@ -15,6 +15,8 @@ class IDLCaseLabel : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   /// The label value, or null for "default".
   IDLDefinition* value() const { return _value; }

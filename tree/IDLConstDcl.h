@@ -16,6 +16,8 @@ class IDLConstDcl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
   /// The stored integer value, floating value and result type.
   long getInt() const override { return _intValue; }

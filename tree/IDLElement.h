@@ -14,6 +14,8 @@ class IDLElement : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   /// Stores `declarator` (not owned) and `type` and binds the declarator to
   /// `type` (see IDLSimpleDecl::bindDeclarator).

@@ -16,6 +16,8 @@ class IDLEnumType : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   NCOrderedCltn* enumerators() const { return _enumerators; }

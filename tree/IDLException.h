@@ -17,6 +17,8 @@ class IDLException : public IDLDefinition {
   void write(NCostream& os) const override;
   /// Nothing at all while the exception has no member list.
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The IDLMember nodes (not owned), or null.

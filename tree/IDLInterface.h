@@ -30,6 +30,8 @@ class IDLInterface : public IDLDefinition {
   /// Interface type, header, body and pseudo-object mark.
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   /// The body's hash plus the header's.
   std::uint32_t hash() const override;
   /// The headers compared.

@@ -19,6 +19,8 @@ class IDLInterfaceHeader : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   /// By name.
   std::uint32_t hash() const override;
   int compare(const NCObject& other) const override;

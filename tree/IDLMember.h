@@ -16,6 +16,8 @@ class IDLMember : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   /// Stores `declarators` (not owned) and `type` and binds each declarator
   /// to `type` (see IDLSimpleDecl::bindDeclarator).

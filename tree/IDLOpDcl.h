@@ -20,6 +20,8 @@ class IDLOpDcl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// "oneway" or empty; owned.

@@ -18,6 +18,9 @@ class IDLPrimType : public IDLDefinition {
   /// from the name when read back.
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes the C++ spelling ("CORBA::Long" for long, "void" for void);
+  /// nothing for a name without one.
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The primitive kind of the IDL spelling `name`, or DEF_none when it

@@ -18,6 +18,8 @@ class IDLRaisesExpr : public IDLDefinition {
   void write(NCostream& os) const override;
   /// Nothing without a list.
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   NCOrderedCltn* exceptions() const { return _exceptions; }
 

@@ -27,6 +27,9 @@ class IDLScopedName : public IDLDefinition {
   void write(NCostream& os) const override;
   /// The components separated by "::".
   void prettyPrint(NCostream& os) const override;
+  /// Writes the value of a numeric constant target, else the target's
+  /// name().
+  void unscopedName(std::ostream& os) override;
   /// Those of the resolved definition.
   long getInt() const override;
   float getFloat() const override;

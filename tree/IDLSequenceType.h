@@ -15,6 +15,8 @@ class IDLSequenceType : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes the qualified name of the element type.
+  void unscopedName(std::ostream& os) override;
 
   IDLDefinition* elementType() const { return _elementType; }
   IDLDefinition* bound() const { return _bound; }

@@ -14,6 +14,8 @@ class IDLSimpleDecl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The declared type (not owned), or null before binding.

@@ -17,6 +17,8 @@ class IDLSpec : public IDLDefinition {
   void write(NCostream& os) const override;
   /// Each definition, then a newline.
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
 
   /// The top-level definitions in source order (not owned), or null.
   NCOrderedCltn* definitions() const { return _definitions; }

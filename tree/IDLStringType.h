@@ -15,6 +15,8 @@ class IDLStringType : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes "char *".
+  void unscopedName(std::ostream& os) override;
   /// "string".
   const NCString& name() const override { return _name; }
 

@@ -18,6 +18,8 @@ class IDLStructure : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The IDLMember nodes in source order (not owned), or null.

@@ -16,6 +16,8 @@ class IDLTypeDecl : public IDLDefinition {
 
   void write(NCostream& os) const override;
   void prettyPrint(NCostream& os) const override;
+  /// Writes name().
+  void unscopedName(std::ostream& os) override;
   /// The first declarator's name, or "UNDEFINED" without declarators.
   const NCString& name() const override;
 
