@@ -9,5 +9,5 @@ bash scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 mkdir -p "$outdir"
-build/release/velmaric -o "$outdir" "$idl"
+build/release/driver/velmaric -o "$outdir" "$idl"
 ls -l "$outdir"

@@ -36,16 +36,9 @@ void IDLAttrDcl::setDeclarators(NCOrderedCltn* declarators,
                                 IDLDefinition* type) {
   _declarators = declarators;
   _type = type;
-  for (unsigned i = 0; declarators && i < declarators->size(); ++i)
-    IDLSimpleDecl::bindDeclarator(
-        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i))),
-        type);
+  IDLSimpleDecl::bindDeclarators(declarators, type);
 }
 
 void IDLAttrDcl::addToScope() {
-  for (unsigned i = 0; _declarators && i < _declarators->size(); ++i)
-    IDLScope::addToCurrentScope(
-        static_cast<IDLDefinition*>(_declarators->at(static_cast<int>(i)))
-            ->name(),
-        *this);
+  IDLSimpleDecl::addNamesToScope(_declarators, *this);
 }

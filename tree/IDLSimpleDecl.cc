@@ -2,6 +2,7 @@
 
 #include "tree/IDLSimpleDecl.h"
 
+#include "nclib/NCOrderedCltn.h"
 #include "nclib/NCostream.h"
 #include "tree/IDLArrayDecl.h"
 #include "tree/IDLScope.h"
@@ -39,4 +40,21 @@ void IDLSimpleDecl::bindDeclarator(IDLDefinition* declarator,
   // sequence classes of their scope.
   if (type && type->kind() == DEF_sequence_type && IDLScope::_current_scope)
     IDLScope::_current_scope->addSequence(declarator);
+}
+
+void IDLSimpleDecl::bindDeclarators(NCOrderedCltn* declarators,
+                                    IDLDefinition* type) {
+  for (unsigned i = 0; declarators && i < declarators->size(); ++i)
+    bindDeclarator(
+        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i))),
+        type);
+}
+
+void IDLSimpleDecl::addNamesToScope(NCOrderedCltn* declarators,
+                                    IDLDefinition& value) {
+  for (unsigned i = 0; declarators && i < declarators->size(); ++i)
+    IDLScope::addToCurrentScope(
+        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i)))
+            ->name(),
+        value);
 }

@@ -5,6 +5,8 @@
 
 #include "tree/IDLDefinition.h"
 
+class NCOrderedCltn;
+
 class IDLSimpleDecl : public IDLDefinition {
   VELMARIC_DECLARE_CLASS(IDLSimpleDecl);
 
@@ -26,6 +28,11 @@ class IDLSimpleDecl : public IDLDefinition {
   /// declared type; when `type` is a sequence type, also registers the
   /// declarator with the current scope's sequences. Nothing is owned.
   static void bindDeclarator(IDLDefinition* declarator, IDLDefinition* type);
+  /// bindDeclarator for every declarator of `declarators` (may be null).
+  static void bindDeclarators(NCOrderedCltn* declarators, IDLDefinition* type);
+  /// Enters `value` into the current scope under the name of every
+  /// declarator of `declarators` (may be null).
+  static void addNamesToScope(NCOrderedCltn* declarators, IDLDefinition& value);
 
 private:
   NCString _name;

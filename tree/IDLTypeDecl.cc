@@ -38,10 +38,7 @@ void IDLTypeDecl::setDeclarators(NCOrderedCltn* declarators,
                                  IDLDefinition* type) {
   _declarators = declarators;
   _type = type;
-  for (unsigned i = 0; declarators && i < declarators->size(); ++i)
-    IDLSimpleDecl::bindDeclarator(
-        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i))),
-        type);
+  IDLSimpleDecl::bindDeclarators(declarators, type);
 }
 
 void IDLTypeDecl::addToScope() {
