@@ -97,16 +97,18 @@ void setFileName(const char* name) {
 }
 
 // The name buffer is reused for every file: give it back its X characters
-// so each run gets a fresh unique name.
-void makeTemporaryFile() {
+// so each run gets a fresh unique name. Only the name is wanted: the
+// preprocessor creates the file itself, so one that exits without writing
+// its output leaves no file behind and the reopen reports it.
+void makeTemporaryName() {
   char* name = IDLParser::cppTemporaryFileName;
   std::size_t length = std::strlen(name);
   std::memset(name + length - temporaryNameSuffix, 'X', temporaryNameSuffix);
   int fd = mkstemp(name);
-  if (fd >= 0)
+  if (fd >= 0) {
     close(fd);
-  // Without a file the preprocessor cannot write its output and fails,
-  // which reports the error.
+    unlink(name);
+  }
 }
 
 } // namespace
@@ -201,7 +203,7 @@ void IDLParser::preprocessAndAttachInputStream(const char* path) {
 }
 
 void IDLParser::preprocessInputThroughCPP() {
-  makeTemporaryFile();
+  makeTemporaryName();
 
   addCPPArgument(const_cast<char*>(inputIDLFileName->chars()));
   addCPPArgument(cppTemporaryFileName);

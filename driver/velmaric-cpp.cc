@@ -3,9 +3,11 @@
 // Runs the host's cpp with the arguments it was given (the last one names
 // the output file), then rewrites each line marker that carries more than
 // one flag number so that it keeps only the first: velmaric's scanner takes
-// at most one number after the file name. Exits with cpp's failure status.
+// at most one number after the file name. Exits with cpp's failure status;
+// a stop signal is passed on to cpp before this program ends.
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -19,9 +21,40 @@
 namespace {
 
 constexpr const char* hostPreprocessor = "cpp";
+constexpr int stopSignals[] = {SIGINT, SIGQUIT, SIGTERM};
+
+// The running cpp, and the stop signal that reached this program, if any.
+volatile sig_atomic_t childPid = 0;
+volatile sig_atomic_t stopSignal = 0;
+
+// velmaric removes its temporary file as soon as this program has ended:
+// cpp must have ended too, or it could create the file anew afterwards.
+void forwardSignal(int signo) {
+  stopSignal = signo;
+  if (childPid > 0)
+    kill(static_cast<pid_t>(childPid), signo);
+}
+
+void setStopHandlers(void (*handler)(int)) {
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  for (int signo : stopSignals)
+    sigaction(signo, &action, nullptr);
+}
+
+// Blocks or unblocks the stop signals; they stay blocked from just before
+// the fork until the child's pid is known, so none is lost in between.
+void maskStopSignals(int how) {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int signo : stopSignals)
+    sigaddset(&set, signo);
+  sigprocmask(how, &set, nullptr);
+}
 
 // Runs cpp with argv[1..]; returns its exit status, or 1 when it could not
-// be run or was killed.
+// be run, was killed, or this program was asked to stop.
 int runHostPreprocessor(int argc, char** argv) {
   std::vector<char*> arguments;
   arguments.push_back(const_cast<char*>(hostPreprocessor));
@@ -29,21 +62,32 @@ int runHostPreprocessor(int argc, char** argv) {
     arguments.push_back(argv[i]);
   arguments.push_back(nullptr);
 
+  maskStopSignals(SIG_BLOCK);
+  setStopHandlers(forwardSignal);
   pid_t pid = fork();
   if (pid < 0) {
     std::perror("velmaric-cpp: fork");
+    maskStopSignals(SIG_UNBLOCK);
     return 1;
   }
   if (pid == 0) {
+    setStopHandlers(SIG_DFL);
+    maskStopSignals(SIG_UNBLOCK);
     execvp(hostPreprocessor, arguments.data());
     std::perror("velmaric-cpp: cpp");
     _exit(1);
   }
+  childPid = pid;
+  maskStopSignals(SIG_UNBLOCK);
+
   int status = 0;
-  while (waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR)
-      return 1;
+  pid_t waited;
+  while ((waited = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
   }
+  childPid = 0;
+  setStopHandlers(SIG_DFL);
+  if (waited < 0 || stopSignal != 0)
+    return 1;
   if (WIFEXITED(status))
     return WEXITSTATUS(status);
   return 1;

@@ -19,6 +19,13 @@ IDLError::ErrorState IDLError::_errorState = IDLError::ES_SYNTAX;
 
 namespace {
 
+// The pieces of every report, all on standard error.
+constexpr const char* positionStart = "\nVelmaric:  Error in idl file ";
+constexpr const char* positionLine = " at line number: ";
+constexpr const char* messageStart = "\nVelmaric:  ";
+constexpr const char* messageEnd = "\n";
+constexpr const char* parserMessageStart = "Velmaric error: ";
+
 // ORDER ERROR-STATE
 constexpr const char* stateMessages[] = {
     "Syntax error",
@@ -62,38 +69,37 @@ void IDLError::errorBasicOutput() {
   // Before the first line marker of a file there is no file name yet; the
   // name is then left empty.
   const NCString* file = IDLParser::currentCPPIncludedFileName;
-  std::cerr << "\nVelmaric:  Error in idl file " << (file ? file->chars() : "")
-            << " at line number: "
+  std::cerr << positionStart << (file ? file->chars() : "") << positionLine
             << IDLParser::currentCPPIncludedFileLineNumber;
   ++_errorCount;
 }
 
 void IDLError::error(const char* message) {
   errorBasicOutput();
-  std::cerr << "\nVelmaric:  " << message << "\n";
+  std::cerr << messageStart << message << messageEnd;
   exit();
 }
 
 void IDLError::error(const char* message, IDLScopedName* name) {
   errorBasicOutput();
-  std::cerr << "\nVelmaric:  " << message;
+  std::cerr << messageStart << message;
   if (name) {
     NCostream os(std::cerr);
     name->prettyPrint(os);
   }
-  std::cerr << "\n";
+  std::cerr << messageEnd;
   exit();
 }
 
 void IDLError::error(const char* message, NCString* name) {
   errorBasicOutput();
-  std::cerr << "\nVelmaric:  " << message;
+  std::cerr << messageStart << message;
   if (name) {
     // On standard error the object stream writes the text and one blank.
     NCostream os(std::cerr);
     os << name->chars();
   }
-  std::cerr << "\n";
+  std::cerr << messageEnd;
   exit();
 }
 
@@ -116,5 +122,5 @@ void IDLError::exit() {
 void yyerror(const char* message) {
   IDLError::error(IDLError::_errorState);
   // Only a state outside the table gets here; the parser goes on.
-  std::cerr << "Velmaric error: " << message;
+  std::cerr << parserMessageStart << message;
 }

@@ -75,7 +75,7 @@ TEST(IDLParser, OptionsAppendInCommandLineOrder) {
   IDLParser::addCPPIncludeArgument("");
   EXPECT_THAT(arguments(),
               ElementsAre("cpp", "-E", "-DX=1", "-Iinc", "-UY", "-I"));
-  // More options than the historical 100 entries still fit.
+  // The vector grows: more than 100 entries fit.
   for (int i = 0; i < 150; ++i)
     IDLParser::addCPPDefineArgument("Z");
   EXPECT_EQ(IDLParser::cppArgCount, 155);
