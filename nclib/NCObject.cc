@@ -16,7 +16,9 @@ void NCTransObject::printOn(std::ostream& os) const {
     write(stream);
 }
 
-void NCTransObject::prettyPrint(NCostream& os) const { write(os); }
+void NCTransObject::prettyPrint(NCostream& os) const {
+  write(os);
+}
 
 void NCTransObject::readFromStream(std::istream&) {}
 
@@ -31,19 +33,24 @@ std::istream& operator>>(std::istream& is, NCTransObject& obj) {
 }
 
 // NCObject has neither reader nor bases.
-NCTypeInfo NCObject::class_info VELMARIC_INIT_CORE("NCObject", nullptr,
-                                static_cast<const NCTypeInfo*>(nullptr));
+NCTypeInfo NCObject::class_info
+    VELMARIC_INIT_CORE("NCObject", nullptr,
+                       static_cast<const NCTypeInfo*>(nullptr));
 
 // The library core registers NCString right after NCObject.
 VELMARIC_DEFINE_CLASS_INIT(NCString, VELMARIC_INIT_CORE, NCObject::desc())
 
-NCObject::NCObject(NCistream& is) { is.addToTbl(*this); }
+NCObject::NCObject(NCistream& is) {
+  is.addToTbl(*this);
+}
 
 bool NCObject::isEqual(const NCObject& other) const {
   return classInfo() == other.classInfo() && compare(other) == 0;
 }
 
-bool NCObject::isSame(const NCObject& other) const { return this == &other; }
+bool NCObject::isSame(const NCObject& other) const {
+  return this == &other;
+}
 
 bool NCObject::operator==(const NCObject& other) const {
   return isEqual(other);

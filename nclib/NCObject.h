@@ -85,9 +85,10 @@ public:                                                                        \
   }
 
 /// Static-initialisation priorities. The library core registers first and the
-/// collection and value module second, so that every base description is
-/// complete before a class naming it registers (the DEBUG_STATIC trace reads
-/// the bases' names); all other classes register after them.
+/// collection and value module second, so that every library base description
+/// is complete before a class naming it registers and the DEBUG_STATIC trace
+/// shows its name (a base not constructed yet shows as "(null)"); all other
+/// classes register after them.
 #define VELMARIC_INIT_CORE __attribute__((init_priority(101)))
 #define VELMARIC_INIT_LIBRARY __attribute__((init_priority(102)))
 

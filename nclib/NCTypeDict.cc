@@ -33,7 +33,9 @@ NCTypeDict* NCTypeDict::instance() {
   return dict;
 }
 
-NCTypeDict::NCTypeDict(unsigned capacity) { reSize(capacity); }
+NCTypeDict::NCTypeDict(unsigned capacity) {
+  reSize(capacity);
+}
 
 NCTypeDict::~NCTypeDict() {
   for (unsigned i = 0; i < _tableSize; ++i) {
@@ -94,4 +96,6 @@ NCTypeInfo* NCTypeDict::typeInfo(const char* name) const {
   return e ? e->info : nullptr;
 }
 
-int NCTypeDict::remove(const char*) { return 0; }
+int NCTypeDict::remove(const char*) {
+  return 0;
+}

@@ -2,11 +2,13 @@
 
 #include "nclib/NCTypeInfo.h"
 
+#include "nclib/NCMessages.h"
 #include "nclib/NCTypeDict.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -16,6 +18,23 @@ bool tracingRegistration() {
   return tracing;
 }
 
+// The descriptions constructed so far, kept only while tracing. A base named
+// by a class in another file may not be constructed yet when that class
+// registers: its name is still null then, and it must not be touched.
+std::set<const NCTypeInfo*>& constructedDescriptions() {
+  static std::set<const NCTypeInfo*> constructed;
+  return constructed;
+}
+
+void traceBase(const NCTypeInfo* base) {
+  const char* name =
+      constructedDescriptions().count(base) != 0 ? base->name() : nullptr;
+  if (name)
+    std::printf(nclibmsg::traceBase, name);
+  else
+    std::fputs(nclibmsg::traceUnnamedBase, stdout);
+}
+
 } // namespace
 
 NCTypeInfo::NCTypeInfo(const char* name, Reader readFunction, ...)
@@ -23,9 +42,9 @@ NCTypeInfo::NCTypeInfo(const char* name, Reader readFunction, ...)
   const bool tracing = tracingRegistration();
   if (tracing) {
     if (name)
-      std::printf("Static initializating class: %s\n", name);
+      std::printf(nclibmsg::traceClass, name);
     else
-      std::printf("Static initializing class: (null)\n");
+      std::fputs(nclibmsg::traceUnnamedClass, stdout);
   }
 
   std::va_list args;
@@ -37,32 +56,34 @@ NCTypeInfo::NCTypeInfo(const char* name, Reader readFunction, ...)
   va_end(counting);
 
   if (_baseCount == 0) {
-    if (tracing)
-      std::printf("The class is directly derived from NCTransObject\n\n");
+    if (tracing) {
+      std::fputs(nclibmsg::traceNoBase, stdout);
+      std::fputs(nclibmsg::traceNoBaseRoot, stdout);
+    }
   } else {
     if (tracing)
-      std::printf("The class has the following base:\n");
+      std::fputs(nclibmsg::traceBases, stdout);
     _bases = new const NCTypeInfo*[_baseCount];
     for (short i = 0; i < _baseCount; ++i) {
       _bases[i] = va_arg(args, const NCTypeInfo*);
-      if (tracing && _bases[i]) {
-        if (_bases[i]->name())
-          std::printf("'%s'\n", _bases[i]->name());
-        else
-          std::printf("(null)\n");
-      }
+      if (tracing)
+        traceBase(_bases[i]);
     }
     if (tracing)
-      std::printf("\n");
+      std::fputs(nclibmsg::traceBasesEnd, stdout);
   }
   va_end(args);
 
   _name = name;
   _reader = readFunction;
   NCTypeDict::instance()->add(name, this);
+  if (tracing)
+    constructedDescriptions().insert(this);
 }
 
 NCTypeInfo::~NCTypeInfo() {
+  if (tracingRegistration())
+    constructedDescriptions().erase(this);
   NCTypeDict::instance()->remove(_name);
   delete[] _bases;
 }

@@ -2,9 +2,11 @@
 
 #include "nclib/NCistream.h"
 
+#include "nclib/NCMessages.h"
 #include "nclib/NCObject.h"
 #include "nclib/NCStreamTables.h"
 
+#include <cstddef>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -14,28 +16,6 @@ namespace {
 constexpr unsigned inTableCapacity = 256;
 // Room for a class name, terminator included.
 constexpr unsigned classNameSize = 256;
-
-// Read-error texts, in pieces as they are written; the variable parts (a
-// class name, a class number) go between the pieces that surround them.
-constexpr const char* badTokenText[] = {
-    "NCistream::readObject: Error reading Object ",
-    "from  stream. Make sure your 'write' ",
-    "function and constructor from stream are ", "correct\n"};
-constexpr const char* unknownClassNameText[] = {
-    "NCistream::readObject: Received Object", " of class '",
-    "', but this class is not linked in", "\n"};
-constexpr const char* unknownClassNumberText[] = {
-    "NCistream::readObject. Internal Error ", "reading class '", "'\n"};
-constexpr const char* noQuoteText[] = {
-    "NCistream::getCString: Error reading Object ",
-    "from  stream. Make sure your 'write' ",
-    "function and constructor from stream are ", "correct\n"};
-constexpr const char* stringOverflowText =
-    "NCistream::getCString: String Overflow\n";
-constexpr const char* noTerminatorRoomText =
-    "NCistream::getCString: String overflow\n";
-constexpr const char* unexpectedEofText =
-    "NCistream::getCString: Unexpected EOF\n";
 
 // Writes the pieces of a message to std::cerr and flushes it.
 template <std::size_t N> void report(const char* const (&text)[N]) {
@@ -110,7 +90,7 @@ NCTransObject* NCistream::readTransObj() {
   char token = 0;
   *this >> token;
   if (_is->fail()) {
-    report(badTokenText);
+    report(nclibmsg::badToken);
     return nullptr;
   }
   const NCTypeInfo* info = nullptr;
@@ -124,8 +104,10 @@ NCTransObject* NCistream::readTransObj() {
       return nullptr;
     info = NCTypeInfo::typeInfo(name);
     if (!info) {
-      std::cerr << unknownClassNameText[0] << unknownClassNameText[1] << name
-                << unknownClassNameText[2] << unknownClassNameText[3];
+      std::cerr << nclibmsg::unknownClassName[0]
+                << nclibmsg::unknownClassName[1] << name
+                << nclibmsg::unknownClassName[2]
+                << nclibmsg::unknownClassName[3];
       std::cerr.flush();
       _is->setstate(std::ios::failbit);
       return nullptr;
@@ -137,13 +119,14 @@ NCTransObject* NCistream::readTransObj() {
     int number = -1;
     *this >> number;
     if (_is->fail()) {
-      report(badTokenText);
+      report(nclibmsg::badToken);
       return nullptr;
     }
     info = _tbl->classes.at(number);
     if (!info) {
-      std::cerr << unknownClassNumberText[0] << unknownClassNumberText[1]
-                << number << unknownClassNumberText[2];
+      std::cerr << nclibmsg::unknownClassNumber[0]
+                << nclibmsg::unknownClassNumber[1] << number
+                << nclibmsg::unknownClassNumber[2];
       std::cerr.flush();
       _is->setstate(std::ios::failbit);
       return nullptr;
@@ -154,14 +137,14 @@ NCTransObject* NCistream::readTransObj() {
     int number = -1;
     *this >> number;
     if (_is->fail()) {
-      report(badTokenText);
+      report(nclibmsg::badToken);
       return nullptr;
     }
     // A number never given under this top-level reference reads as null.
     return _tbl->objects.at(number);
   }
   default:
-    report(badTokenText);
+    report(nclibmsg::badToken);
     _is->setstate(std::ios::failbit);
     return nullptr;
   }
@@ -199,7 +182,8 @@ NCistream& NCistream::operator>>(char*& s) {
   unsigned int n = 0;
   *_is >> n;
   delete[] s;
-  s = new char[n + 1];
+  // Sized in std::size_t so that a corrupt length cannot wrap to zero bytes.
+  s = new char[std::size_t{n} + 1];
   s[0] = '\0';
   if (n > 0)
     getCString(s, n + 1);
@@ -329,7 +313,7 @@ NCistream& NCistream::getCString(char* buf, unsigned int size) {
   if (size > 0)
     buf[0] = '\0';
   if (_is->peek() != '"') {
-    report(noQuoteText);
+    report(nclibmsg::noQuote);
     _is->setstate(std::ios::failbit);
     return *this;
   }
@@ -347,7 +331,7 @@ NCistream& NCistream::getCString(char* buf, unsigned int size) {
   for (;;) {
     int c = _is->get();
     if (c == eof)
-      return stop(unexpectedEofText);
+      return stop(nclibmsg::unexpectedEof);
     if (c == '"')
       break;
     // Line breaks in the text are layout; real newlines arrive escaped.
@@ -357,7 +341,7 @@ NCistream& NCistream::getCString(char* buf, unsigned int size) {
       c = _is->get();
       switch (c) {
       case eof:
-        return stop(unexpectedEofText);
+        return stop(nclibmsg::unexpectedEof);
       case 'n':
         c = '\n';
         break;
@@ -399,12 +383,12 @@ NCistream& NCistream::getCString(char* buf, unsigned int size) {
       }
     }
     if (room == 0)
-      return stop(stringOverflowText);
+      return stop(nclibmsg::stringOverflow);
     buf[pos++] = static_cast<char>(c);
     --room;
   }
   if (room == 0)
-    return stop(noTerminatorRoomText);
+    return stop(nclibmsg::noTerminatorRoom);
   buf[pos] = '\0';
   _is->get(); // the newline after the closing quote
   return *this;

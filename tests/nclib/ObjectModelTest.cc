@@ -4,6 +4,7 @@
 #include "nclib/NCCollection.h"
 #include "nclib/NCDictionary.h"
 #include "nclib/NCObject.h"
+#include "nclib/NCResource.h"
 #include "nclib/NCSet.h"
 #include "nclib/NCTypeDict.h"
 #include "nclib/NCTypeInfo.h"
@@ -148,6 +149,39 @@ TEST(NCObject, IsEqualNeedsTheSameClassDescription) {
   EXPECT_FALSE(set.isSame(other));
 }
 
+namespace {
+
+// Counts its own destruction.
+class CountedResource : public NCResource {
+public:
+  explicit CountedResource(int& deleted) : _deleted(deleted) {}
+  ~CountedResource() override { ++_deleted; }
+
+private:
+  int& _deleted;
+};
+
+} // namespace
+
+// The last unref deletes; an object whose count is already zero is deleted
+// by its first unref.
+TEST(NCResource, UnrefDeletesWhenTheCountIsOrBecomesZero) {
+  int deleted = 0;
+  auto* shared = new CountedResource(deleted);
+  NCResource::ref(shared);
+  NCResource::ref(shared);
+  NCResource::ref(nullptr);
+  EXPECT_EQ(shared->refCount(), 2u);
+  NCResource::unref(shared);
+  EXPECT_EQ(deleted, 0);
+  shared->unref();
+  EXPECT_EQ(deleted, 1);
+
+  NCResource::unref(new CountedResource(deleted));
+  EXPECT_EQ(deleted, 2);
+  NCResource::unref(nullptr);
+}
+
 TEST(NCTransObject, PrintsTheDumpOnStandardOutputAndTheStreamFormElsewhere) {
   PrintProbe probe;
   std::ostringstream file;
@@ -170,6 +204,16 @@ std::string traceOf(const char* name, const char* base) {
     return text + "The class is directly derived from NCTransObject\n\n";
   return text + "The class has the following base:\n'" + base + "'\n\n";
 }
+
+// Registered by this file at start-up, after the library's classes. The first
+// names a base defined after it, so that base is not constructed yet while
+// the first registers; the last has no name at all.
+extern NCTypeInfo lateBase;
+NCTypeInfo earlyDerived("ObjectModelEarly", nullptr, &lateBase,
+                        static_cast<const NCTypeInfo*>(nullptr));
+NCTypeInfo lateBase("ObjectModelLate", nullptr, NCObject::desc(),
+                    static_cast<const NCTypeInfo*>(nullptr));
+NCTypeInfo unnamed(nullptr, nullptr, static_cast<const NCTypeInfo*>(nullptr));
 
 // Standard output of this test binary started again with DEBUG_STATIC set.
 std::string startUpTrace() {
@@ -194,8 +238,9 @@ std::string startUpTrace() {
 } // namespace
 
 // The library core registers NCObject and NCString; the collection and value
-// module follows with its classes in its own fixed order. Nothing else in
-// this binary registers a class at start-up.
+// module follows with its classes in its own fixed order, and this file's
+// three descriptions come last. A base whose description is not constructed
+// yet still has a null name.
 TEST(Registration, DebugStaticTracesStartUpRegistrationInOrder) {
   std::string expected = traceOf("NCObject", nullptr);
   expected += traceOf("NCString", "NCObject");
@@ -226,9 +271,21 @@ TEST(Registration, DebugStaticTracesStartUpRegistrationInOrder) {
   };
   for (const auto& entry : module)
     expected += traceOf(entry[0], entry[1]);
+  expected += "Static initializating class: ObjectModelEarly\n"
+              "The class has the following base:\n"
+              "(null)\n"
+              "\n"
+              "Static initializating class: ObjectModelLate\n"
+              "The class has the following base:\n"
+              "'NCObject'\n"
+              "\n"
+              "Static initializing class: (null)\n"
+              "The class is directly derived from NCTransObject\n"
+              "\n";
 
   std::string trace = startUpTrace();
   EXPECT_EQ(trace.substr(0, expected.size()), expected);
   // What follows is the test list, not more registrations.
   EXPECT_EQ(trace.find("Static initializ", expected.size()), std::string::npos);
+  EXPECT_TRUE(earlyDerived.hasBase(*NCObject::desc()));
 }
