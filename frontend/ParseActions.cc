@@ -2,7 +2,8 @@
 //
 // Each builder does its steps in the order the parser relies on: nodes are
 // made and entered before their scope is opened, so that the name is
-// visible inside it, and the error state is recorded last.
+// visible inside it. A report ends the run, so where a builder records the
+// error state among its steps does not matter.
 
 #include "frontend/ParseActions.h"
 
@@ -91,10 +92,6 @@ void recognised(IDLError::ErrorState state) {
   IDLError::_errorState = state;
 }
 
-bool isKindOf(const NCObject* obj, const NCTypeInfo* info) {
-  return obj->classInfo() == info || obj->classInfo()->hasBase(*info);
-}
-
 // Keeps `node` for the rest of the run, like every node of the tree, when
 // nothing in the tree refers to it (the names of pragmas).
 void keepForTheRun(NCObject* node) {
@@ -125,19 +122,26 @@ bool isVariable(const IDLDefinition* type) {
   return type && type->fixedLength() == 0;
 }
 
-// A variable-length type makes its user and the user's array declarators
-// variable too.
+// A variable-length type makes its user and the user's array declarator
+// variable too; a simple declarator keeps its flag.
+void passOnVariableLength(IDLDefinition* user, IDLDefinition* type,
+                          IDLDefinition* declarator) {
+  if (!isVariable(type))
+    return;
+  user->setFixedLength(0);
+  if (declarator && declarator->kind() == IDLDefinition::DEF_array_decl)
+    declarator->setFixedLength(0);
+}
+
 void passOnVariableLength(IDLDefinition* user, IDLDefinition* type,
                           NCOrderedCltn* declarators) {
   if (!isVariable(type))
     return;
   user->setFixedLength(0);
-  for (unsigned i = 0; declarators && i < declarators->size(); ++i) {
-    IDLDefinition* decl =
-        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i)));
-    if (decl->kind() == IDLDefinition::DEF_array_decl)
-      decl->setFixedLength(0);
-  }
+  for (unsigned i = 0; declarators && i < declarators->size(); ++i)
+    passOnVariableLength(
+        user, type,
+        static_cast<IDLDefinition*>(declarators->at(static_cast<int>(i))));
 }
 
 bool anyVariable(NCOrderedCltn* nodes) {
@@ -284,7 +288,7 @@ IDLInterface* forwardDcl(const char* name) {
     IDLScope::addToCurrentScope(iface->name(), *iface);
     return iface;
   }
-  if (!isKindOf(existing, IDLDefinition::desc()))
+  if (!IDLDefinition::isDefinition(existing))
     IDLError::error(ambiguousReference);
   if (static_cast<IDLDefinition*>(existing)->kind() !=
       IDLDefinition::DEF_interface)
@@ -303,7 +307,7 @@ IDLInterfaceHeader* interfaceHeader(const char* name,
   if (!existing) {
     IDLScope::addToCurrentScope(header->name(), *header);
   } else {
-    if (!isKindOf(existing, IDLDefinition::desc()))
+    if (!IDLDefinition::isDefinition(existing))
       IDLError::error(ambiguousReference);
     // Only a forward declaration may receive a body.
     if (existing->classInfo() != IDLInterface::desc() ||
@@ -550,11 +554,7 @@ IDLElement* element(IDLDefinition* type, IDLDefinition* declarator) {
   IDLElement* node = new IDLElement;
   node->setDeclarator(declarator, type);
   node->addToScope();
-  if (isVariable(type)) {
-    node->setFixedLength(0);
-    if (declarator->kind() == IDLDefinition::DEF_array_decl)
-      declarator->setFixedLength(0);
-  }
+  passOnVariableLength(node, type, declarator);
   recognised(IDLError::ES_CASE);
   return node;
 }

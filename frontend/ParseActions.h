@@ -4,7 +4,8 @@
 // makes the nodes of one construct, opens or closes its scope, enters its
 // names and records the construct in IDLError::_errorState when the
 // construct is one that a later syntax error should name. Every node and
-// list returned here lives for the rest of the run; nothing is freed.
+// list returned here lives for the rest of the run; only the interim list
+// of an interface's exports is freed once they are in the body.
 
 #ifndef VELMARIC_FRONTEND_PARSEACTIONS_H
 #define VELMARIC_FRONTEND_PARSEACTIONS_H

@@ -169,6 +169,10 @@ const char* IDLDefinition::kindName(DefinitionType k) {
   return kindNames[k];
 }
 
+bool IDLDefinition::isDefinition(const NCObject* obj) {
+  return obj->classInfo() == desc() || obj->classInfo()->hasBase(*desc());
+}
+
 IDLDefinition* IDLDefinition::getType(IDLDefinition* d) {
   if (!d) {
     std::cerr << treemsg::getTypeRoutine << treemsg::nullDefinition;

@@ -175,6 +175,10 @@ class IDLDefinition : public NCObject {
   /// The name the dump prints for `k`, or null for the kinds without one.
   static const char* kindName(DefinitionType k);
 
+  /// Whether `obj` (not null) is a node of any class: symbol-table values
+  /// may also be lists of nodes.
+  static bool isDefinition(const NCObject* obj);
+
   /// The defining node of the type `d` refers to, looking through scoped
   /// names and typedefs; a name declared as an array in a typedef gives its
   /// array declarator. Null (with a message on standard error for a null

@@ -104,8 +104,7 @@ void IDLInterface::import() {
       // The body receives each inherited definition once.
       NCOrderedCltn single(16);
       NCOrderedCltn* definitions;
-      if (value->classInfo() == NCOrderedCltn::desc() ||
-          value->classInfo()->hasBase(*NCOrderedCltn::desc())) {
+      if (IDLScope::isDefinitionList(value)) {
         definitions = static_cast<NCOrderedCltn*>(value);
       } else {
         single.add(*value);

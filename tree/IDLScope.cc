@@ -28,14 +28,6 @@ namespace {
 
 constexpr unsigned registryCapacity = 16;
 
-bool isKindOf(const NCObject* obj, const NCTypeInfo* info) {
-  return obj->classInfo() == info || obj->classInfo()->hasBase(*info);
-}
-
-bool isOrderedCltn(const NCObject* obj) {
-  return isKindOf(obj, NCOrderedCltn::desc());
-}
-
 // A copy of `text` without one leading and one trailing double quote.
 std::string withoutQuotes(const char* text) {
   std::string s = text ? text : "";
@@ -129,7 +121,7 @@ int IDLScope::add(const NCString& name, NCObject& value) {
   }
 
   NCOrderedCltn* existing;
-  if (isOrderedCltn(old)) {
+  if (isDefinitionList(old)) {
     existing = static_cast<NCOrderedCltn*>(old);
   } else {
     if (old == &value)
@@ -140,7 +132,7 @@ int IDLScope::add(const NCString& name, NCObject& value) {
 
   NCOrderedCltn single(registryCapacity);
   const NCOrderedCltn* items;
-  if (isOrderedCltn(&value)) {
+  if (isDefinitionList(&value)) {
     items = static_cast<NCOrderedCltn*>(&value);
   } else {
     single.add(value);
@@ -169,7 +161,7 @@ int IDLScope::add(const NCString& name, NCObject& value) {
 
 int IDLScope::addToCurrentScope(const NCString& name, NCObject& def) {
   int added = _current_scope->add(name, def);
-  if (added == 1 && isKindOf(&def, IDLDefinition::desc()))
+  if (added == 1 && IDLDefinition::isDefinition(&def))
     static_cast<IDLDefinition&>(def).setDefinedInScope(_current_scope);
   return added;
 }
@@ -182,7 +174,7 @@ int IDLScope::replaceInCurrentScope(const NCString& name, NCObject& def) {
                     &const_cast<NCString&>(name));
   table->removeAssoc(*old);
   table->addAssoc(const_cast<NCString&>(name), def);
-  if (isKindOf(&def, IDLDefinition::desc()))
+  if (IDLDefinition::isDefinition(&def))
     static_cast<IDLDefinition&>(def).setDefinedInScope(_current_scope);
   return 1;
 }
@@ -200,6 +192,11 @@ int IDLScope::clash(IDLDefinition* a, IDLDefinition* b) {
       b->kind() == IDLDefinition::DEF_attr_dcl)
     return 1;
   return 0;
+}
+
+bool IDLScope::isDefinitionList(const NCObject* value) {
+  return value->classInfo() == NCOrderedCltn::desc() ||
+         value->classInfo()->hasBase(*NCOrderedCltn::desc());
 }
 
 bool IDLScope::identifierExists(const NCString& name) {

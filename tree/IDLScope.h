@@ -72,6 +72,9 @@ class IDLScope : public NCObject {
   /// scope, or both operations, or both attributes, unless they are the
   /// same definition.
   static int clash(IDLDefinition* a, IDLDefinition* b);
+  /// Whether the symbol-table value `value` (not null) is a list of the
+  /// definitions sharing one name rather than a single definition.
+  static bool isDefinitionList(const NCObject* value);
 
   /// Whether the current scope's table has `name`.
   static bool identifierExists(const NCString& name);

@@ -90,8 +90,7 @@ void IDLScopedName::resolve() {
       IDLError::error(treemsg::noObjectAssociation, this);
 
     IDLDefinition* chosen = nullptr;
-    if (value->classInfo() == NCOrderedCltn::desc() ||
-        value->classInfo()->hasBase(*NCOrderedCltn::desc())) {
+    if (IDLScope::isDefinitionList(value)) {
       // A name imported from several places: the definition made in the
       // scope where the name was found wins.
       NCOrderedCltn* candidates = static_cast<NCOrderedCltn*>(value);

@@ -16,9 +16,11 @@
 #include "tree/IDLAttrDcl.h"
 #include "tree/IDLConstDcl.h"
 #include "tree/IDLContextExpr.h"
+#include "tree/IDLElement.h"
 #include "tree/IDLException.h"
 #include "tree/IDLInterface.h"
 #include "tree/IDLInterfaceHeader.h"
+#include "tree/IDLMember.h"
 #include "tree/IDLModule.h"
 #include "tree/IDLOpDcl.h"
 #include "tree/IDLParamDcl.h"
@@ -251,7 +253,9 @@ TEST(Grammar, VariableLengthIsPassedOutward) {
            "union FixedU switch (long) { case 1: long a; };\n"
            "union VarU switch (long) { case 1: long a; case 2: Var v; };\n"
            "interface I { };\n"
-           "struct HoldsRef { I ref; };");
+           "struct HoldsRef { I ref; };\n"
+           "struct VarArray { string texts[2]; long n; };\n"
+           "union VarArrayU switch (long) { case 1: string texts[2]; };");
   EXPECT_EQ(lookup("Fixed")->fixedLength(), 1);
   EXPECT_EQ(lookup("Var")->fixedLength(), 0);
   // A typedef'd array is entered under its own name.
@@ -266,6 +270,19 @@ TEST(Grammar, VariableLengthIsPassedOutward) {
   EXPECT_EQ(lookup("FixedU")->fixedLength(), 1);
   EXPECT_EQ(lookup("VarU")->fixedLength(), 0);
   EXPECT_EQ(lookup("HoldsRef")->fixedLength(), 0);
+  // An array of a variable-length type is variable itself, in a member as
+  // in a union element; a fixed member beside it stays fixed.
+  auto* texts = static_cast<IDLMember*>(lookup("VarArray::texts"));
+  EXPECT_EQ(texts->fixedLength(), 0);
+  EXPECT_EQ(
+      static_cast<IDLDefinition*>(texts->declarators()->at(0))->fixedLength(),
+      0);
+  EXPECT_EQ(lookup("VarArray::n")->fixedLength(), 1);
+  EXPECT_EQ(lookup("VarArray")->fixedLength(), 0);
+  auto* element = static_cast<IDLElement*>(lookup("VarArrayU::texts"));
+  EXPECT_EQ(element->fixedLength(), 0);
+  EXPECT_EQ(element->declarator()->fixedLength(), 0);
+  EXPECT_EQ(lookup("VarArrayU")->fixedLength(), 0);
 }
 
 TEST(Grammar, RegistriesOfTheCurrentScope) {

@@ -78,6 +78,23 @@ TEST(Scope, TwoBasesDeclaringTheSameOperationClash) {
               "Velmaric:  Duplicate identifier: op \n");
 }
 
+// One operation reached through two bases is the same definition, which
+// never clashes with itself.
+TEST(Scope, OperationInheritedAlongTwoPathsIsKeptOnce) {
+  makeRootScope();
+  beginInterface("A", {});
+  IDLOpDcl* op = voidOp("op");
+  endInterface();
+  beginInterface("B", {"A"});
+  endInterface();
+  beginInterface("C", {"A"});
+  endInterface();
+  IDLInterface* d = beginInterface("D", {"B", "C"});
+  EXPECT_EQ(IDLScope::lookupInCurrentScope(str("op")), op);
+  ASSERT_EQ(d->body()->size(), 1u);
+  EXPECT_EQ(d->body()->at(0), op);
+}
+
 // Constants of one name from two bases are kept side by side, in the order
 // the bases were imported.
 TEST(Scope, TwoBasesDeclaringTheSameConstantAreBothKept) {
