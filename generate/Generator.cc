@@ -51,6 +51,9 @@ IDLDefinition* Generator::_currentContext = nullptr;
 
 namespace {
 
+// The file name the predefined names carry.
+constexpr const char* globalFileName = "%GLOBAL%";
+
 // A new string: the IDL file's base name followed by `suffix`, "." and
 // `extension`; null when the base name cannot be made.
 NCString* makeFileName(const NCString* idlName, const NCString* suffix,
@@ -214,6 +217,23 @@ std::string Generator::makeOutputPath(const NCString& fileName) {
   if (!outputPath)
     return fileName.chars();
   return std::string(outputPath) + "/" + fileName.chars();
+}
+
+bool Generator::isThisFile(const NCString& fileName) {
+  return std::strcmp(fileName.chars(), globalFileName) != 0 &&
+         std::strcmp(fileName.chars(), _idl_file_name->chars()) == 0;
+}
+
+bool Generator::isIncludedFile(const NCString& fileName) {
+  return std::strcmp(fileName.chars(), globalFileName) != 0 &&
+         std::strcmp(fileName.chars(), _idl_file_name->chars()) != 0;
+}
+
+bool Generator::isOrbIdl(const NCString& fileName) {
+  NCString* stripped = stripDirectory(&fileName);
+  bool orb = std::strcmp(stripped->chars(), "orb.idl") == 0;
+  delete stripped;
+  return orb;
 }
 
 // clang-format off

@@ -9,18 +9,16 @@
 #include <iosfwd>
 #include <string>
 
+class IDLContextExpr;
 class IDLDefinition;
+class IDLInterface;
 class IDLScope;
 class IDLSpec;
 class NCLinkedList;
 class NCObject;
+class NCOrderedCltn;
 class NCSet;
 class NCString;
-
-// Type naming and parameter passing
-class IDLContextExpr;
-class IDLInterface;
-class NCOrderedCltn;
 
 class Generator {
 public:
@@ -168,6 +166,18 @@ public:
   /// The path a file driver opens for `fileName`: outputPath, "/" and the
   /// name when an output path is set, else the name alone.
   static std::string makeOutputPath(const NCString& fileName);
+
+  // Where a top-level definition came from, by the source file name it
+  // carries. Only while outputToFiles writes a file (_idl_file_name set).
+
+  /// Whether `fileName` is the IDL file being written.
+  static bool isThisFile(const NCString& fileName);
+  /// Whether `fileName` is a file the IDL file included: neither the file
+  /// itself nor the "%GLOBAL%" of the predefined names.
+  static bool isIncludedFile(const NCString& fileName);
+  /// Whether `fileName` without its directories is "orb.idl", the runtime's
+  /// own IDL file, whose declarations come with the runtime's headers.
+  static bool isOrbIdl(const NCString& fileName);
 
   /// Writes the ten-line banner comment that opens every output file.
   static void printGreeting(std::ostream& os);

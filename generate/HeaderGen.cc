@@ -14,7 +14,6 @@
 #include "tree/IDLDefinition.h"
 #include "tree/IDLSpec.h"
 
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -22,11 +21,6 @@
 NCString* HeaderGen::_header_file_name = nullptr;
 
 namespace {
-
-// The file name the predefined names carry.
-constexpr const char* globalFileName = "%GLOBAL%";
-// The runtime's own IDL file; its definitions are part of the CORBA header.
-constexpr const char* orbIdl = "orb.idl";
 
 // The client header's guard: the file name prefix with "." replaced by "_",
 // the client suffix, "_" and the header extension.
@@ -43,15 +37,14 @@ std::string headerGuard() {
 // file other than the one being compiled), once per file name.
 void writeIncludedHeader(std::ostream& os, const NCString& fileName,
                          NCSet& included) {
+  if (Generator::isOrbIdl(fileName) || included.occurrencesOf(fileName))
+    return;
   NCString* stripped = Generator::stripDirectory(&fileName);
-  if (std::strcmp(stripped->chars(), orbIdl) != 0 &&
-      !included.occurrencesOf(fileName)) {
-    NCString* header = Generator::idlToHeader(stripped);
-    os << "#include \"" << header->chars() << "\"" << std::endl;
-    delete header;
-    included.add(*new NCString(fileName));
-  }
+  NCString* header = Generator::idlToHeader(stripped);
+  os << "#include \"" << header->chars() << "\"" << std::endl;
+  delete header;
   delete stripped;
+  included.add(*new NCString(fileName));
 }
 
 } // namespace
@@ -121,14 +114,10 @@ int HeaderGen::printBody(std::ostream& os) {
       rc = 1;
       break;
     }
-    if (std::strcmp(fileName->chars(), globalFileName) == 0)
-      continue;
-    if (std::strcmp(fileName->chars(), Generator::_idl_file_name->chars()) !=
-        0) {
+    if (Generator::isIncludedFile(*fileName))
       writeIncludedHeader(os, *fileName, included);
-      continue;
-    }
-    def->headerCode(os);
+    else if (Generator::isThisFile(*fileName))
+      def->headerCode(os);
   }
   included.removeAndFreeAll();
   return rc;

@@ -10,19 +10,11 @@
 #include "tree/IDLDefinition.h"
 #include "tree/IDLSpec.h"
 
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 NCString* ClientGen::_client_file_name = nullptr;
-
-namespace {
-
-// The file name the predefined names carry.
-constexpr const char* globalFileName = "%GLOBAL%";
-
-} // namespace
 
 int ClientGen::generateClientFile() {
   if (!Generator::_file_name_prefix) {
@@ -83,8 +75,7 @@ int ClientGen::printBody(std::ostream& os) {
     }
     // Predefined names and definitions from included files have their
     // client code elsewhere.
-    if (std::strcmp(fileName->chars(), globalFileName) == 0 ||
-        std::strcmp(fileName->chars(), Generator::_idl_file_name->chars()) != 0)
+    if (!Generator::isThisFile(*fileName))
       continue;
     def->clientCCode(os);
   }

@@ -13,7 +13,6 @@
 #include "tree/IDLDefinition.h"
 #include "tree/IDLSpec.h"
 
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -21,11 +20,6 @@
 NCString* ServerHeaderGen::_header_file_name = nullptr;
 
 namespace {
-
-// The file name the predefined names carry.
-constexpr const char* globalFileName = "%GLOBAL%";
-// The runtime's own IDL file; it has no generated server header.
-constexpr const char* orbIdl = "orb.idl";
 
 // The server header's guard: the file name prefix with "." replaced by "_",
 // the server suffix, "_" and the header extension.
@@ -36,13 +30,6 @@ std::string headerGuard() {
       c = '_';
   return guard + IDLParser::implementorFileSuffix->chars() + "_" +
          IDLParser::headerFileExtension->chars();
-}
-
-bool isOrbIdl(const NCString& fileName) {
-  NCString* stripped = Generator::stripDirectory(&fileName);
-  bool orb = std::strcmp(stripped->chars(), orbIdl) == 0;
-  delete stripped;
-  return orb;
 }
 
 // Collects into `files` (as new strings) the names of the IDL files other
@@ -61,10 +48,8 @@ int collectIncludedFiles(NCOrderedCltn& files) {
                 << genmsg::nullDefinitionFile;
       return 1;
     }
-    if (std::strcmp(fileName->chars(), globalFileName) == 0 ||
-        std::strcmp(fileName->chars(), Generator::_idl_file_name->chars()) ==
-            0 ||
-        isOrbIdl(*fileName) || files.occurrencesOf(*fileName))
+    if (!Generator::isIncludedFile(*fileName) ||
+        Generator::isOrbIdl(*fileName) || files.occurrencesOf(*fileName))
       continue;
     files.add(*new NCString(*fileName));
   }
@@ -168,8 +153,7 @@ int ServerHeaderGen::printBody(std::ostream& os) {
       std::cerr << stubmsg::serverHeaderPrintBody << genmsg::nullDefinitionFile;
       return 1;
     }
-    if (std::strcmp(fileName->chars(), globalFileName) == 0 ||
-        std::strcmp(fileName->chars(), Generator::_idl_file_name->chars()) != 0)
+    if (!Generator::isThisFile(*fileName))
       continue;
     def->serverHeaderCode(os);
     writeTies(os, def);

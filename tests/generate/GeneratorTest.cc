@@ -8,6 +8,8 @@
 #include "generate/HeaderGen.h"
 #include "nclib/NCLinkedList.h"
 #include "nclib/NCSet.h"
+#include "nclib/NCistream.h"
+#include "nclib/NCostream.h"
 #include "support/TreeBuilders.h"
 #include "tree/IDLArrayDecl.h"
 #include "tree/IDLEnumType.h"
@@ -46,7 +48,7 @@ const std::string banner =
     "/* The generated code conforms to OMG's IDL C++ mapping as              */\n"
     "/* specified in OMG Document Number: 94-9-14.                           */\n"
     "/*                                                                      */\n"
-    "/************************************************************************/\n";;
+    "/************************************************************************/\n";
 // clang-format on
 
 // A top-level definition that writes which file driver called it, so a test
@@ -389,6 +391,30 @@ TEST(Generator, RegistriesOfNullScopeAreReported) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Generator::getAllSequences: NULL scope.\n"
             "Generator::getAllArrays: NULL scope.\n");
+}
+
+// A scope read back from an object stream has no registries, as scopes are
+// not persisted. Each missing registry is reported, and a sub-scope's
+// failure is followed by the enclosing call's own report.
+TEST(Generator, MissingRegistriesAreReported) {
+  makeRootScope();
+  std::stringstream buffer;
+  {
+    NCostream os(buffer);
+    os << "";
+  }
+  NCistream is(buffer);
+  IDLScope* streamed = keep(new IDLScope(is));
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(Generator::getAllSequences(streamed), nullptr);
+  EXPECT_EQ(Generator::getAllArrays(streamed), nullptr);
+  IDLScope::_root_scope->children()->add(*streamed);
+  EXPECT_EQ(Generator::getAllSequences(IDLScope::_root_scope), nullptr);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Generator::getAllSequences: NULL sequences.\n"
+            "Generator::getAllArrays: NULL arrays.\n"
+            "Generator::getAllSequences: NULL sequences.\n"
+            "Generator::getAllSequences: NULL subcltn.\n");
 }
 
 TEST(Generator, OutputWithoutSpecificationIsReported) {
