@@ -87,10 +87,12 @@ public:                                                                        \
 /// Static-initialisation priorities. The library core registers first and the
 /// collection and value module second, so that every library base description
 /// is complete before a class naming it registers and the DEBUG_STATIC trace
-/// shows its name (a base not constructed yet shows as "(null)"); all other
-/// classes register after them.
+/// shows its name (a base not constructed yet shows as "(null)"). The
+/// compiler's root classes, which every tree node names as its base, come
+/// third; all other classes register after them.
 #define VELMARIC_INIT_CORE __attribute__((init_priority(101)))
 #define VELMARIC_INIT_LIBRARY __attribute__((init_priority(102)))
+#define VELMARIC_INIT_TREE_ROOTS __attribute__((init_priority(103)))
 
 /// Defines and registers class_info and readFrom() of a concrete class,
 /// initialised with the priority attribute `Init` (may be empty); the

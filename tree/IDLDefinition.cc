@@ -15,7 +15,8 @@
 #include <cstring>
 #include <iostream>
 
-VELMARIC_DEFINE_CLASS(IDLDefinition, NCObject::desc())
+VELMARIC_DEFINE_CLASS_INIT(IDLDefinition, VELMARIC_INIT_TREE_ROOTS,
+                           NCObject::desc())
 
 const NCString IDLDefinition::undefstr("UNDEFINED");
 

@@ -18,7 +18,7 @@
 #include <cstring>
 #include <string>
 
-VELMARIC_DEFINE_CLASS(IDLScope, NCObject::desc())
+VELMARIC_DEFINE_CLASS_INIT(IDLScope, VELMARIC_INIT_TREE_ROOTS, NCObject::desc())
 
 IDLScope* IDLScope::_current_scope = nullptr;
 IDLScope* IDLScope::_root_scope = nullptr;
