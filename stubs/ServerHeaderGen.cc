@@ -60,9 +60,8 @@ int collectIncludedFiles(NCOrderedCltn& files) {
 // its setting is on. The tie code reads the two settings to tell which one
 // it writes, so while one is written the other setting is cleared.
 void writeTies(std::ostream& os, IDLDefinition* def) {
-  // TODO(#6): the tie templates appear once IDLModule, IDLInterface,
-  // IDLOpDcl and IDLAttrDcl override tieCode; until then this writes
-  // nothing.
+  // The templates themselves come from the tieCode of modules, interfaces,
+  // operations and attributes; the other nodes write nothing.
   if (Generator::generateTie && Generator::generatePTie) {
     Generator::generatePTie = 0;
     def->tieCode(os, 1);
