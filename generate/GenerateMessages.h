@@ -39,6 +39,10 @@ constexpr const char* nullDefinitionFile   = "NULL file context for definition.\
 // HeaderGen.
 constexpr const char* headerGenerateFile   = "HeaderGen::generateHeaderFile: ";
 constexpr const char* headerPrintBody      = "HeaderGen::printBody";
+
+// Type codes: written to standard output before the run ends on a union
+// whose discriminator has no type code of its own.
+constexpr const char* invalidUnionSwitchType = "Invalid union switch type for ";
 // clang-format on
 
 } // namespace genmsg

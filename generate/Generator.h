@@ -124,6 +124,44 @@ public:
   /// '/', '\\' and ')' replaced by '_'.
   static NCString* colonToUnderbar(NCString& text);
 
+  // Type codes and object reference holder classes
+
+  /// Writes the type-code declaration of `definition` (may be null) and the
+  /// operators that move its values into and out of a CORBA::Any, by the
+  /// node's typeCodeHeaderCode: at global scope an extern pointer and plain
+  /// operators, inside a class a static member and friends. Nothing unless
+  /// printTypeCodes is set.
+  static void typeCodeHeaderCode(std::ostream& os, IDLDefinition* definition);
+  /// Writes the type-code definition of `definition` (may be null) by the
+  /// node's typeCodeCCode. Nothing unless printTypeCodes is set.
+  static void typeCodeCCode(std::ostream& os, IDLDefinition* definition);
+  /// Writes `name` when it is not null, else the type-code name of
+  /// `definition` (nothing for null).
+  static void unscopedTypeCodeName(std::ostream& os, IDLDefinition* definition,
+                                   const char* name);
+  /// Writes the type-code expression of `type` used with `declarator` (may
+  /// be null): "_tc_" and the name for a named type, the type-code name of
+  /// `nameSource` (may be null) or of the resolved type, or an in-place
+  /// description of an anonymous array, sequence or string. The string
+  /// forms end with a line end. Nothing for a null `type`.
+  static void unscopedTypeCodeName(std::ostream& os, IDLDefinition* type,
+                                   IDLDefinition* declarator,
+                                   IDLDefinition* nameSource);
+  /// The same expression, qualified by the scope of `type` unless it
+  /// already holds a ':'.
+  static void scopedTypeCodeName(std::ostream& os, IDLDefinition* type,
+                                 IDLDefinition* declarator,
+                                 IDLDefinition* nameSource);
+  /// Writes the client-header class "_var" that holds one object reference
+  /// of the interface `definition` (an IDLInterface; null writes nothing),
+  /// inside an include guard so that a forward declaration and the
+  /// definition may both write it.
+  static void declareObjectVar(std::ostream& os, IDLDefinition* definition);
+  /// Writes the out-of-line members and stream operators of the holder
+  /// class of `definition` for the client implementation file; null writes
+  /// nothing.
+  static void implementObjectVar(std::ostream& os, IDLDefinition* definition);
+
   // Per-file state, overwritten by outputToFiles for every input file.
 
   /// The specification being written; not owned.
@@ -213,6 +251,107 @@ public:
   /// The defining node of the type `definition` refers to, looking through
   /// scoped names and typedefs (the tree's own resolution); may be null.
   static IDLDefinition* getType(IDLDefinition* definition);
+
+  // Sequence class templates
+
+  /// Write, for the client header and after an empty line, the class of a
+  /// sequence named `className` (not null) whose elements are of the
+  /// primitive, enumeration or constructed type named `elementType` (not
+  /// null; qualified), unbounded or holding at most `bound` elements.
+  static void declareUnboundSequence(std::ostream& os, const char* className,
+                                     const char* elementType);
+  static void declareBoundedSequence(std::ostream& os, const char* className,
+                                     const char* elementType, int bound);
+  /// Writes the reference-counting "_var" holder of such a class.
+  static void declareSeqVar(std::ostream& os, const char* className,
+                            const char* elementType);
+  /// The same for a sequence of strings, whose operator[] hands out an
+  /// element proxy.
+  static void declareUnboundStringSequence(std::ostream& os,
+                                           const char* className);
+  static void declareBoundedStringSequence(std::ostream& os,
+                                           const char* className, int bound);
+  static void declareStringSeqVar(std::ostream& os, const char* className);
+  /// The same for a sequence of references to the interface `elementType`
+  /// (not null; qualified, without "_ptr").
+  static void declareUnboundObjectSequence(std::ostream& os,
+                                           const char* className,
+                                           const char* elementType);
+  static void declareBoundedObjectSequence(std::ostream& os,
+                                           const char* className,
+                                           const char* elementType, int bound);
+  static void declareObjectSeqVar(std::ostream& os, const char* className,
+                                  const char* elementType);
+  /// Write, for the client implementation file, the out-of-line members of
+  /// a sequence class declared above, one template per element family and
+  /// boundedness. `prefix` (may be null or empty) is the scope qualification
+  /// written before the class name, "::" included.
+  static void implementUnboundedPrimitiveSequence(std::ostream& os,
+                                                  const char* className,
+                                                  const char* elementType,
+                                                  const char* prefix);
+  static void implementBoundedPrimitiveSequence(std::ostream& os,
+                                                const char* className,
+                                                const char* elementType,
+                                                int bound, const char* prefix);
+  static void implementUnboundedEnumSequence(std::ostream& os,
+                                             const char* className,
+                                             const char* elementType,
+                                             const char* prefix);
+  static void implementBoundedEnumSequence(std::ostream& os,
+                                           const char* className,
+                                           const char* elementType, int bound,
+                                           const char* prefix);
+  static void implementUnboundedConstructedSequence(std::ostream& os,
+                                                    const char* className,
+                                                    const char* elementType,
+                                                    const char* prefix);
+  static void implementBoundedConstructedSequence(std::ostream& os,
+                                                  const char* className,
+                                                  const char* elementType,
+                                                  int bound,
+                                                  const char* prefix);
+  static void implementUnboundedStringSequence(std::ostream& os,
+                                               const char* className,
+                                               const char* prefix);
+  static void implementBoundedStringSequence(std::ostream& os,
+                                             const char* className, int bound,
+                                             const char* prefix);
+  static void implementUnboundedObjectSequence(std::ostream& os,
+                                               const char* className,
+                                               const char* elementType,
+                                               const char* prefix);
+  static void implementBoundedObjectSequence(std::ostream& os,
+                                             const char* className,
+                                             const char* elementType, int bound,
+                                             const char* prefix);
+
+  // Array class templates
+
+  /// Writes the client-header declarations of the array `name` (the
+  /// declarator's name): its slice typedefs, _alloc and _free, the _forany
+  /// wrapper and the _var holder. `elementName` is the element type's
+  /// qualified name, `elementType` its node (may be null: the elements are
+  /// then treated as constructed), `dimensions` the constant expressions of
+  /// the sizes, outermost first; `declarator` (may be null) is the array
+  /// declarator, whose scope makes _alloc and _free static members. A
+  /// non-zero `constConversion` gives both classes a conversion to the whole
+  /// array type. With generateInline off the larger members are declared
+  /// only. Nothing is owned; null names count as empty.
+  static void declareArrayVar(std::ostream& os, const char* name,
+                              const char* elementName,
+                              IDLDefinition* elementType,
+                              NCOrderedCltn* dimensions,
+                              IDLDefinition* declarator, int constConversion);
+  /// Writes, for the client implementation file, the definitions of the
+  /// members that declareArrayVar declares when generateInline is off. The
+  /// arguments are those of declareArrayVar; `declarator` and
+  /// `constConversion` change nothing here.
+  static void implementArrayVar(std::ostream& os, const char* name,
+                                const char* elementName,
+                                IDLDefinition* elementType,
+                                NCOrderedCltn* dimensions,
+                                IDLDefinition* declarator, int constConversion);
 };
 
 /// Ends a line: a newline (flushing, as std::endl does), then

@@ -32,6 +32,19 @@ class IDLInterface : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: "_tc_" and the name, or for the runtime's own
+  /// interfaces the runtime's type code ("CORBA::_tc_Object", ...).
+  void unscopedTypeCodeName(std::ostream& os) override;
+  /// Writes the type-code declaration for the client header, once per file: the
+  /// pointer and, except for the runtime's own interfaces, the Any operators on
+  /// object references. A non-null `name` replaces the type-code name; `global`
+  /// is 0 inside a class.
+  void typeCodeHeaderCode(std::ostream& os, const char* name,
+                          int global) override;
+  /// Writes the type-code definition for the client implementation file, once
+  /// per file: a TypeCode of the repository identifier and the name. A non-null
+  /// `nameSource` lends the pointer its name and scope.
+  void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
   /// The body's hash plus the header's.
   std::uint32_t hash() const override;
   /// The headers compared.

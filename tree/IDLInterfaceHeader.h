@@ -21,6 +21,8 @@ class IDLInterfaceHeader : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: that of its interface; nothing without one.
+  void unscopedTypeCodeName(std::ostream& os) override;
   /// By name.
   std::uint32_t hash() const override;
   int compare(const NCObject& other) const override;

@@ -21,6 +21,9 @@ class IDLPrimType : public IDLDefinition {
   /// Writes the C++ spelling ("CORBA::Long" for long, "void" for void);
   /// nothing for a name without one.
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: the runtime's ("CORBA::_tc_long" for long);
+  /// nothing for a name without one.
+  void unscopedTypeCodeName(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The primitive kind of the IDL spelling `name`, or DEF_none when it

@@ -30,6 +30,8 @@ class IDLScopedName : public IDLDefinition {
   /// Writes the value of a numeric constant target, else the target's
   /// name().
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: that of the resolved definition.
+  void unscopedTypeCodeName(std::ostream& os) override;
   /// Those of the resolved definition.
   long getInt() const override;
   float getFloat() const override;

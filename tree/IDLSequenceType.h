@@ -17,6 +17,15 @@ class IDLSequenceType : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes the qualified name of the element type.
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code declaration for the client header, once per file: the
+  /// pointer and the Any operators on the generated class. A non-null `name`
+  /// replaces the type-code name; `global` is 0 inside a class.
+  void typeCodeHeaderCode(std::ostream& os, const char* name,
+                          int global) override;
+  /// Writes the type-code definition for the client implementation file, once
+  /// per file: a sequence TypeCode of the bound and the element type. A
+  /// non-null `nameSource` lends the pointer its name and scope.
+  void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
 
   IDLDefinition* elementType() const { return _elementType; }
   IDLDefinition* bound() const { return _bound; }

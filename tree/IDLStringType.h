@@ -17,6 +17,15 @@ class IDLStringType : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes "char *".
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code declaration for the client header, once per file: the
+  /// pointer only. A non-null `name` replaces the type-code name; `global` is 0
+  /// inside a class.
+  void typeCodeHeaderCode(std::ostream& os, const char* name,
+                          int global) override;
+  /// Writes the type-code definition for the client implementation file, once
+  /// per file: a TypeCode of the bound, or the runtime's string type code. A
+  /// non-null `nameSource` lends the pointer its name and scope.
+  void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
   /// "string".
   const NCString& name() const override { return _name; }
 

@@ -18,6 +18,18 @@ class IDLTypeDecl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: "_tc_" and the name.
+  void unscopedTypeCodeName(std::ostream& os) override;
+  /// Writes the type-code declaration for the client header, once per file: a
+  /// pointer per declarator; arrays, anonymous sequences and strings declare
+  /// their own, named after the declarator. A non-null `name` replaces the
+  /// type-code name; `global` is 0 inside a class.
+  void typeCodeHeaderCode(std::ostream& os, const char* name,
+                          int global) override;
+  /// Writes the type-code definition for the client implementation file, once
+  /// per file: a TypeCode per declarator; array and sequence declarators write
+  /// their own. A non-null `nameSource` lends the pointer its name and scope.
+  void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
   /// The first declarator's name, or "UNDEFINED" without declarators.
   const NCString& name() const override;
 

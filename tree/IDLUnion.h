@@ -20,6 +20,18 @@ class IDLUnion : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  /// Writes the type-code name: "_tc_" and the name.
+  void unscopedTypeCodeName(std::ostream& os) override;
+  /// Writes the type-code declaration for the client header, once per file: the
+  /// pointer and the Any operators. A non-null `name` replaces the type-code
+  /// name; `global` is 0 inside a class.
+  void typeCodeHeaderCode(std::ostream& os, const char* name,
+                          int global) override;
+  /// Writes the type-code definition for the client implementation file, once
+  /// per file: a variable per label value, the member table and a union
+  /// TypeCode. Ends the run on a discriminator type without a type code. A
+  /// non-null `nameSource` lends the pointer its name and scope.
+  void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
   const NCString& name() const override { return _name; }
 
   /// The discriminator type (not owned), or null.
