@@ -40,6 +40,9 @@ class IDLLiteral : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes "1" for TRUE, "0" for FALSE, else the text.
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
   /// The text's hash.
   std::uint32_t hash() const override;
   /// The IDLDefinition part, then integer value, floating value and text.
@@ -72,6 +75,9 @@ class IDLUnaryOp : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes the operator text.
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
   /// The IDLDefinition part, then the text.
   int compare(const NCObject& other) const override;
   const NCString& name() const override { return _text; }
@@ -104,6 +110,10 @@ class IDLUnaryExpr : public IDLDefinition {
   /// Writes the value: integer or floating by the result type, else
   /// nothing.
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes "( ", the operand and " )" when parenthesized, else the
+  /// operator, a blank, the operand and a blank.
+  void headerCode(std::ostream& os) override;
   /// "UNARY" or "PARENTHESIZED".
   const NCString& name() const override { return _text; }
   long getInt() const override { return _intValue; }
@@ -156,6 +166,10 @@ class IDLBinaryExpr : public IDLDefinition {
   /// Writes the value: integer or floating by the result type, else
   /// nothing.
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the left operand, the operator and the right operand,
+  /// separated by blanks.
+  void headerCode(std::ostream& os) override;
   /// The IDLDefinition part, then the operator text.
   int compare(const NCObject& other) const override;
   /// The operator text.

@@ -39,6 +39,16 @@ constexpr const char* nullDefinitionFile   = "NULL file context for definition.\
 // HeaderGen.
 constexpr const char* headerGenerateFile   = "HeaderGen::generateHeaderFile: ";
 constexpr const char* headerPrintBody      = "HeaderGen::printBody";
+constexpr const char* headerDeclareSequences = "HeaderGen::printDeclareSequences ";
+constexpr const char* headerDeclareArrays  = "HeaderGen::printDeclareArrays ";
+
+// Client header: interfaces and operations. The oneway violations are the
+// user's errors; they go to standard output before the run ends.
+constexpr const char* interfaceHeaderCode  = "IDLInterface::headerCode: ";
+constexpr const char* nullInterfaceHeader  = "NULL Interface header.\n";
+constexpr const char* onewayError          = "Error in oneway function ";
+constexpr const char* onewayReturnType     = "Return type must be 'void'.";
+constexpr const char* onewayInParameters   = "Only 'in' parameters allowed.";
 
 // Type codes: written to standard output before the run ends on a union
 // whose discriminator has no type code of its own.

@@ -162,6 +162,41 @@ public:
   /// nothing.
   static void implementObjectVar(std::ostream& os, IDLDefinition* definition);
 
+  // Marshalling
+
+  /// Writes the statement that puts `value` of `type` (may be null: nothing
+  /// is written) declared with `decl` (may be null) on the marshal stream
+  /// `stream`, a pointer when `isPointer`, as an argument of `direction`
+  /// ("in", "out", "inout", "return" or null). An array declarator `decl`
+  /// writes its _var class's write; any other goes to type's own
+  /// writeObjectToStream with type's fixed-length flag. A null `value`
+  /// stands for the name of `decl`.
+  static void writeObjectToStream(std::ostream& os, IDLDefinition* type,
+                                  IDLDefinition* decl, const char* stream,
+                                  int isPointer, const char* direction,
+                                  const char* value);
+  /// The same for reading `value` from the marshal stream: an array reads
+  /// through its _var class's copyFrom. `extra` (may be null) is handed on
+  /// to type's readObjectFromStream.
+  static void readObjectFromStream(std::ostream& os, IDLDefinition* type,
+                                   IDLDefinition* decl, const char* stream,
+                                   int isPointer, const char* direction,
+                                   const char* value,
+                                   const char* extra = nullptr);
+  /// The same for writing to an object stream (NCostream): an array is put
+  /// by its own put.
+  static void writeObjectToNCStream(std::ostream& os, IDLDefinition* type,
+                                    IDLDefinition* decl, const char* stream,
+                                    int isPointer, const char* value);
+  /// The same for reading from an object stream (NCistream).
+  static void readObjectFromNCStream(std::ostream& os, IDLDefinition* type,
+                                     IDLDefinition* decl, const char* stream,
+                                     int isPointer, const char* value);
+  /// Writes the marshal-stream argument flag of `direction`, preceded by
+  /// ", ": ARG_IN, ARG_OUT, ARG_INOUT or ARG_RETURN; nothing for null or any
+  /// other text.
+  static void printMarshalAttribute(std::ostream& os, const char* direction);
+
   // Per-file state, overwritten by outputToFiles for every input file.
 
   /// The specification being written; not owned.

@@ -8,14 +8,21 @@
 #include "driver/IDLParser.h"
 #include "generate/GenerateMessages.h"
 #include "generate/Generator.h"
+#include "nclib/NCIterator.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCSet.h"
 #include "nclib/NCString.h"
+#include "tree/IDLArrayDecl.h"
 #include "tree/IDLDefinition.h"
+#include "tree/IDLSequenceType.h"
+#include "tree/IDLSimpleDecl.h"
 #include "tree/IDLSpec.h"
 
+#include <cassert>
+#include <cstring>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 NCString* HeaderGen::_header_file_name = nullptr;
@@ -45,6 +52,60 @@ void writeIncludedHeader(std::ostream& os, const NCString& fileName,
   delete header;
   delete stripped;
   included.add(*new NCString(fileName));
+}
+
+// The qualified C++ name of `type` used with `declarator` (may be null).
+std::string scopedNameOf(IDLDefinition* type, IDLDefinition* declarator) {
+  std::ostringstream text;
+  Generator::scopedName(text, type, declarator);
+  return text.str();
+}
+
+// Whether a registered declarator came from the file being written (and not
+// from a file it included).
+bool fromThisFile(const NCString& fileName) {
+  return std::strcmp(fileName.chars(), Generator::_idl_file_name->chars()) == 0;
+}
+
+// The sequence class and its holder: object references, strings and all
+// other elements each have their own templates.
+void writeSequenceClass(std::ostream& os, IDLSequenceType* sequence,
+                        const char* name) {
+  os << endltab;
+  IDLDefinition* element = sequence->elementType();
+  std::string e = scopedNameOf(element, nullptr);
+  IDLDefinition* resolved = Generator::getType(element);
+  int category = Generator::getTypeCategory(resolved, nullptr);
+  bool isString =
+      resolved && resolved->kind() == IDLDefinition::DEF_string_type;
+  IDLDefinition* bound = sequence->bound();
+  if (!bound) {
+    if (category == 2) {
+      Generator::declareUnboundObjectSequence(os, name, e.c_str());
+      Generator::declareObjectSeqVar(os, name, e.c_str());
+    } else if (isString) {
+      Generator::declareUnboundStringSequence(os, name);
+      Generator::declareStringSeqVar(os, name);
+    } else {
+      Generator::declareUnboundSequence(os, name, e.c_str());
+      Generator::declareSeqVar(os, name, e.c_str());
+    }
+  } else {
+    int b = static_cast<int>(bound->getInt());
+    if (category == 2) {
+      Generator::declareBoundedObjectSequence(os, name, e.c_str(), b);
+      Generator::declareObjectSeqVar(os, name, e.c_str());
+    } else if (isString) {
+      Generator::declareBoundedStringSequence(os, name, b);
+      Generator::declareStringSeqVar(os, name);
+    } else {
+      Generator::declareBoundedSequence(os, name, e.c_str(), b);
+      Generator::declareSeqVar(os, name, e.c_str());
+    }
+  }
+  os << endltab;
+  sequence->setDeclared(1);
+  sequence->setClassName(name);
 }
 
 } // namespace
@@ -126,4 +187,104 @@ int HeaderGen::printBody(std::ostream& os) {
 int HeaderGen::printEpilogue(std::ostream& os) {
   os << "#endif" << endltab;
   return 0;
+}
+
+int HeaderGen::printDeclareSequences(std::ostream& os, IDLScope* scope) {
+  if (!scope)
+    return 0;
+  NCSet* entries = Generator::getAllSequences(scope);
+  if (!entries) {
+    std::cerr << genmsg::headerDeclareSequences << genmsg::nullSequences;
+    return 1;
+  }
+  int rc = 0;
+  NCIterator it(*entries);
+  while (NCObject* obj = it.next()) {
+    IDLDefinition* entry = static_cast<IDLDefinition*>(obj);
+    if (entry->kind() != IDLDefinition::DEF_simple_decl)
+      continue;
+    if (!entry->fileName()) {
+      std::cerr << genmsg::headerDeclareSequences << genmsg::nullDefinitionFile;
+      rc = 1;
+      break;
+    }
+    if (!fromThisFile(*entry->fileName()))
+      continue;
+    IDLDefinition* sequence =
+        static_cast<IDLSimpleDecl*>(entry)->declaredType();
+    printDeclareSeq(os, sequence, sequence);
+  }
+  delete entries;
+  return rc;
+}
+
+void HeaderGen::printDeclareSeq(std::ostream& os, IDLDefinition* sequence,
+                                IDLDefinition* nameSource) {
+  assert(sequence && sequence->kind() == IDLDefinition::DEF_sequence_type &&
+         "only sequence types have sequence classes");
+  IDLSequenceType* s = static_cast<IDLSequenceType*>(sequence);
+  if (s->declared())
+    return;
+  // A sequence that nothing names is called after its element type and
+  // bound, so equal anonymous sequences share one class.
+  const NCString& given = nameSource->name();
+  if (std::strcmp(given.chars(), IDLDefinition::undefstr.chars()) != 0) {
+    writeSequenceClass(os, s, given.chars());
+    return;
+  }
+  std::string e = scopedNameOf(s->elementType(), nullptr);
+  int bound = s->bound() ? static_cast<int>(s->bound()->getInt()) : 0;
+  NCString* name = Generator::makeSequenceName(e.c_str(), bound);
+  writeSequenceClass(os, s, name->chars());
+  delete name;
+}
+
+void HeaderGen::printDeclareSeq(std::ostream& os, IDLSequenceType* sequence,
+                                const char* name) {
+  if (sequence->declared())
+    return;
+  writeSequenceClass(os, sequence, name);
+}
+
+int HeaderGen::printDeclareArrays(std::ostream& os, IDLScope* scope) {
+  if (!scope)
+    return 0;
+  NCSet* entries = Generator::getAllArrays(scope);
+  if (!entries) {
+    // The same reason as for sequences: the registries travel together.
+    std::cerr << genmsg::headerDeclareArrays << genmsg::nullSequences;
+    return 1;
+  }
+  int rc = 0;
+  NCIterator it(*entries);
+  while (NCObject* obj = it.next()) {
+    IDLDefinition* entry = static_cast<IDLDefinition*>(obj);
+    if (!entry->fileName()) {
+      std::cerr << genmsg::headerDeclareArrays << genmsg::nullDefinitionFile;
+      rc = 1;
+      break;
+    }
+    if (!fromThisFile(*entry->fileName()))
+      continue;
+    printDeclareArr(os, static_cast<IDLArrayDecl*>(entry)->declaredType(),
+                    entry, 0);
+  }
+  delete entries;
+  return rc;
+}
+
+void HeaderGen::printDeclareArr(std::ostream& os, IDLDefinition* elementType,
+                                IDLDefinition* arrayDeclarator,
+                                int constConversion) {
+  assert(arrayDeclarator &&
+         arrayDeclarator->kind() == IDLDefinition::DEF_array_decl &&
+         "only array declarators have array classes");
+  IDLArrayDecl* a = static_cast<IDLArrayDecl*>(arrayDeclarator);
+  if (a->declared())
+    return;
+  std::string e = scopedNameOf(elementType, a);
+  Generator::declareArrayVar(os, a->name().chars(), e.c_str(), elementType,
+                             a->dimensions(), a, constConversion);
+  a->setDeclared(1);
+  a->setClassName(a->name().chars());
 }

@@ -9,6 +9,9 @@
 
 #include <iosfwd>
 
+class IDLDefinition;
+class IDLScope;
+class IDLSequenceType;
 class NCString;
 
 class HeaderGen {
@@ -31,6 +34,37 @@ public:
   static int printBody(std::ostream& os);
   /// The include guard's closing line. Returns 0.
   static int printEpilogue(std::ostream& os);
+
+  // Sequence and array classes, each written once per run at the first
+  // declaration that needs it.
+
+  /// Writes the class and holder of every anonymous sequence registered in
+  /// `scope` and in its sub-scopes that belong to no interface, module,
+  /// struct or union, for the entries that came from this file. Nothing for
+  /// a null `scope`. Returns 1 after a message on std::cerr when the
+  /// registries cannot be collected or an entry has no file name, else 0.
+  static int printDeclareSequences(std::ostream& os, IDLScope* scope);
+  /// Writes the class and holder of the sequence type `sequence` (an
+  /// IDLSequenceType; not owned) unless it was written before, named after
+  /// `nameSource` (not null), or after the element type and bound when
+  /// `nameSource` has no name of its own. Marks the sequence declared.
+  static void printDeclareSeq(std::ostream& os, IDLDefinition* sequence,
+                              IDLDefinition* nameSource);
+  /// The same with the class name `name` (not null; copied).
+  static void printDeclareSeq(std::ostream& os, IDLSequenceType* sequence,
+                              const char* name);
+  /// Writes the array classes of the array declarators registered in `scope`
+  /// and in its sub-scopes as printDeclareSequences does. Returns 1 after a
+  /// message on std::cerr, else 0.
+  static int printDeclareArrays(std::ostream& os, IDLScope* scope);
+  /// Writes the array classes of `arrayDeclarator` (an IDLArrayDecl; not
+  /// owned) with elements of `elementType` (may be null) unless they were
+  /// written before, and marks the declarator declared under its own name.
+  /// A non-zero `constConversion` gives the classes a conversion to the
+  /// whole array type.
+  static void printDeclareArr(std::ostream& os, IDLDefinition* elementType,
+                              IDLDefinition* arrayDeclarator,
+                              int constConversion);
 
   /// The client header's file name; owned here, null before the first file.
   static NCString* _header_file_name;

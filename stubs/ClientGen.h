@@ -8,6 +8,8 @@
 
 #include <iosfwd>
 
+class IDLDefinition;
+class IDLScope;
 class NCString;
 
 class ClientGen {
@@ -24,6 +26,24 @@ public:
   /// are left out. Returns 1 after a message on std::cerr when a definition
   /// has no file name, else 0.
   static int printBody(std::ostream& os);
+
+  /// The members of the classes of every sequence registered in `scope`
+  /// and its sub-scopes (those of interfaces, modules, structs and unions
+  /// excepted) that this file declares, after an empty line. Nothing for a
+  /// null `scope`. Returns 1 after a message on std::cerr when the registry
+  /// is missing or an entry has no file name, else 0.
+  static int printImplementSequences(std::ostream& os, IDLScope* scope);
+  /// The same for the arrays: their out-of-line members.
+  static int printImplementArrays(std::ostream& os, IDLScope* scope);
+  /// The members of the class of the sequence type `seqType` (not null)
+  /// declared by `decl` (not null), unless already written for this file;
+  /// marks the sequence written. The last argument is not used.
+  static void printImplementSeq(std::ostream& os, IDLDefinition* seqType,
+                                IDLDefinition* decl, IDLDefinition*);
+  /// The out-of-line members of the class of the array declarator `decl`
+  /// (not null) whose elements are of `type` (not null).
+  static void printImplementArr(std::ostream& os, IDLDefinition* type,
+                                IDLDefinition* decl);
 
   /// The client implementation's file name; owned here, null before the
   /// first file.

@@ -14,6 +14,8 @@ namespace stubmsg {
 constexpr const char* clientGenerateFile   = "ClientGen::generateClientFile: ";
 constexpr const char* noClientFileName     = "Unable to generate client file name.";
 constexpr const char* clientPrintBody      = "ClientGen::printBody";
+constexpr const char* clientImplementSequences = "ClientGen::printImplementSequences ";
+constexpr const char* clientImplementArrays = "ClientGen::printImplementArrays ";
 
 // ServerHeaderGen.
 constexpr const char* serverHeaderGenerateFile = "ServerHeaderGen::generateHeaderFile: ";

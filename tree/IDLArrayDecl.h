@@ -19,6 +19,24 @@ class IDLArrayDecl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the array `value` (this declarator's
+  /// name when null) through a marshal stream or object stream, by the
+  /// static members of its _var class (by put on an object stream).
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: the

@@ -19,6 +19,28 @@ class IDLAttrDcl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the get stub of each declarator and, unless the attribute is
+  /// readonly, its set stub.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes a get member per declarator and, unless read-only, a set
+  /// member.
+  void headerCode(std::ostream& os) override;
+
+  // Server header and tie classes
+  /// Writes the pure virtual accessors of each declarator: the getter and,
+  /// unless the attribute is readonly, the setter.
+  void serverHeaderCode(std::ostream& os) override;
+  /// Writes the declarations of the accessors' static dispatch functions.
+  void serverHeaderCodeAgain(std::ostream& os) override;
+  /// Writes the tie accessors that forward to the implementation.
+  void tieCode(std::ostream& os, int flag) override;
+
+  // Server implementation
+  /// Writes the get dispatch function of each declarator and, unless the
+  /// attribute is readonly, its set dispatch function.
+  void serverCCode(std::ostream& os) override;
 
   /// Stores `declarators` (not owned) and `type` and binds each declarator
   /// to `type` (see IDLSimpleDecl::bindDeclarator).

@@ -19,6 +19,9 @@ class IDLCase : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the labels, then the element.
+  void headerCode(std::ostream& os) override;
 
   NCOrderedCltn* labels() const { return _labels; }
   IDLElement* element() const { return _element; }

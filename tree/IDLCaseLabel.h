@@ -17,6 +17,9 @@ class IDLCaseLabel : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes "case " and the value, or "default", then ":".
+  void headerCode(std::ostream& os) override;
 
   /// The label value, or null for "default".
   IDLDefinition* value() const { return _value; }

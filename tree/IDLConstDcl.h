@@ -18,6 +18,15 @@ class IDLConstDcl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes a line end and, for a constant declared inside a class, its
+  /// definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the constant: a static member with its value in a comment
+  /// inside a class, an initialised constant at global scope. No line end
+  /// after it.
+  void headerCode(std::ostream& os) override;
   const NCString& name() const override { return _name; }
   /// The stored integer value, floating value and result type.
   long getInt() const override { return _intValue; }

@@ -20,6 +20,20 @@ class IDLContextExpr : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes "context (" and the names separated by ",", then ")";
+  /// nothing without a list.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the context `value` through a marshal
+  /// stream with << and >>. Object streams carry no context.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
 
   NCOrderedCltn* names() const { return _names; }
 

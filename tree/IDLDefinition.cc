@@ -102,8 +102,9 @@ void IDLDefinition::setScope(IDLScope* s) {
 }
 
 // Code generation: a plain definition writes nothing. The node classes
-// override these in the emitters that own each output file.
-void IDLDefinition::headerCode(std::ostream&) {}
+// override these in the emitters that own each output file. The base
+// headerCode, which writes the boolean kinds, is defined with the client
+// header's expression nodes.
 void IDLDefinition::tieCode(std::ostream&, int) {}
 void IDLDefinition::serverHeaderCode(std::ostream&) {}
 void IDLDefinition::serverHeaderCodeAgain(std::ostream&) {}

@@ -110,7 +110,8 @@ class IDLDefinition : public NCObject {
   /// Kind minus the other node's kind; `other` must be a definition.
   int compare(const NCObject& other) const override;
 
-  // The twenty node slots, in table order. The base versions write nothing.
+  // The twenty node slots, in table order. The base versions write nothing,
+  // except that headerCode writes "1" for DEF_true and "0" for DEF_false.
   virtual void headerCode(std::ostream& os);
   virtual void tieCode(std::ostream& os, int flag);
   virtual void serverHeaderCode(std::ostream& os);

@@ -16,6 +16,9 @@ class IDLElement : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the qualified type and the declarator's name.
+  void headerCode(std::ostream& os) override;
 
   /// Stores `declarator` (not owned) and `type` and binds the declarator to
   /// `type` (see IDLSimpleDecl::bindDeclarator).

@@ -16,6 +16,9 @@ class IDLEnum : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
 private:

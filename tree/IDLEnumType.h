@@ -18,6 +18,28 @@ class IDLEnumType : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the type-code definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the C++ enum and its stream operators, friends inside a
+  /// class.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statements that move the enum `value` through a marshal
+  /// stream or object stream as an integer; reading goes through a
+  /// CORBA::Long temporary converted back to the enum.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: the

@@ -19,6 +19,15 @@ class IDLException : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the description, _desc and _narrow, and for an exception with
+  /// members the member constructor and the stream members; then the
+  /// type-code definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the exception class with its constructors and its stream
+  /// extraction.
+  void headerCode(std::ostream& os) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: the

@@ -32,6 +32,35 @@ class IDLInterface : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes, for a full definition, the type information, narrowing,
+  /// factory and binding members, the stubs of its own operations and
+  /// attributes, the holder class's members and the type-code definition.
+  /// Nothing for a forward declaration.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the interface's client class with its _ptr, Ref and _var
+  /// types and a pure member per operation and attribute. A forward
+  /// declaration writes the types only, and only at the first declaration
+  /// of the name.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the object reference `value` through
+  /// the marshal stream or object stream `stream` (a pointer when
+  /// `isPointer`), naming the interface's class descriptor; a reference
+  /// read as an "in" or "inout" argument from a stream object is also
+  /// held in a CORBA::ObjectPtr.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: "_tc_" and the name, or for the runtime's own
   /// interfaces the runtime's type code ("CORBA::_tc_Object", ...).
   void unscopedTypeCodeName(std::ostream& os) override;
@@ -45,6 +74,21 @@ class IDLInterface : public IDLDefinition {
   /// per file: a TypeCode of the repository identifier and the name. A non-null
   /// `nameSource` lends the pointer its name and scope.
   void typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) override;
+  // Server header and tie classes
+  /// Writes the skeleton class "_sk_" + name: its constructors, a pure
+  /// virtual member per operation and accessor of the body and a static
+  /// dispatch declaration per one defined here; a forward declaration
+  /// writes a one-line class declaration.
+  void serverHeaderCode(std::ostream& os) override;
+  /// Writes the tie class template that forwards the body's operations and
+  /// accessors: the pointer tie while Generator::generatePTie is set, else
+  /// the reference tie. Nothing for a forward declaration or an empty body.
+  void tieCode(std::ostream& os, int flag) override;
+  // Server implementation
+  /// Writes the skeleton's method table, type information and constructors
+  /// and the dispatch functions of the operations and attributes defined
+  /// here. Nothing for a forward declaration.
+  void serverCCode(std::ostream& os) override;
   /// The body's hash plus the header's.
   std::uint32_t hash() const override;
   /// The headers compared.

@@ -21,6 +21,24 @@ class IDLInterfaceHeader : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes "interface", the name and the bases on a line of its
+  /// own.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// The marshalling statements of the header's interface; nothing without
+  /// one.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: that of its interface; nothing without one.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// By name.

@@ -18,6 +18,10 @@ class IDLMember : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the qualified type, the name and ";" per declarator, each
+  /// ended by a line end.
+  void headerCode(std::ostream& os) override;
 
   /// Stores `declarators` (not owned) and `type` and binds each declarator
   /// to `type` (see IDLSimpleDecl::bindDeclarator).

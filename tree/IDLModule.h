@@ -20,6 +20,22 @@ class IDLModule : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the client code of each definition of the module in order.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the module's class for the client header: its contents
+  /// are public members, one tab deeper.
+  void headerCode(std::ostream& os) override;
+  // Server header and tie classes
+  /// Writes the class "_sk_" + name enclosing the skeletons of the body.
+  void serverHeaderCode(std::ostream& os) override;
+  /// Writes the tie classes of the interfaces in the body, nested modules
+  /// included; nothing when the body holds none.
+  void tieCode(std::ostream& os, int flag) override;
+  // Server implementation
+  /// Writes the server code of each definition of the module in order.
+  void serverCCode(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// The module's definitions in source order (not owned), or null.

@@ -22,6 +22,30 @@ class IDLOpDcl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the client stub and, when an argument hands out storage and
+  /// Generator::overloadVarFunc is set, the overload taking _var holders.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the classes of the parameter list's sequences and arrays,
+  /// then the pure member declaration (no line end after it) and, when an
+  /// argument hands out storage, the overload taking _var holders. Ends the
+  /// run for a oneway operation with a result or with a parameter that is
+  /// not "in".
+  void headerCode(std::ostream& os) override;
+  // Server header and tie classes
+  /// Writes the pure virtual member the server implements, with its
+  /// exception specification when Generator::generateExcepSpec is set.
+  void serverHeaderCode(std::ostream& os) override;
+  /// Writes the declaration of the static dispatch function.
+  void serverHeaderCodeAgain(std::ostream& os) override;
+  /// Writes the tie member that forwards the call to the implementation.
+  void tieCode(std::ostream& os, int flag) override;
+  // Server implementation
+  /// Writes the static dispatch function: it reads the in and inout
+  /// arguments, calls the implementation and, unless oneway, sends the
+  /// result and the inout and out values back.
+  void serverCCode(std::ostream& os) override;
   const NCString& name() const override { return _name; }
 
   /// "oneway" or empty; owned.

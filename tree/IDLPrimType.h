@@ -21,6 +21,24 @@ class IDLPrimType : public IDLDefinition {
   /// Writes the C++ spelling ("CORBA::Long" for long, "void" for void);
   /// nothing for a name without one.
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the primitive `value` through a
+  /// marshal stream or object stream with << and >>; an any uses its own
+  /// write and copyFrom, except when written to a marshal stream.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: the runtime's ("CORBA::_tc_long" for long);
   /// nothing for a name without one.
   void unscopedTypeCodeName(std::ostream& os) override;

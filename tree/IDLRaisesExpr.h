@@ -20,6 +20,10 @@ class IDLRaisesExpr : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the exceptions as a handler's parameters: each
+  /// name, "& " and "_excpt" with its position from 1, separated by ", ".
+  void headerCode(std::ostream& os) override;
 
   NCOrderedCltn* exceptions() const { return _exceptions; }
 

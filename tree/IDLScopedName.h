@@ -30,6 +30,24 @@ class IDLScopedName : public IDLDefinition {
   /// Writes the value of a numeric constant target, else the target's
   /// name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the components separated by "::", a numeric constant
+  /// as its value.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// The marshalling statements of the type the name stands for, looked up
+  /// through typedefs; nothing while unresolved.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: that of the resolved definition.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Those of the resolved definition.

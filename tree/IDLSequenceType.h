@@ -17,6 +17,21 @@ class IDLSequenceType : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes the qualified name of the element type.
   void unscopedName(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the sequence `value` through a
+  /// marshal stream or object stream by its own write and copyFrom; an
+  /// "out" or "return" value is a pointer on marshal streams.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code declaration for the client header, once per file: the
   /// pointer and the Any operators on the generated class. A non-null `name`
   /// replaces the type-code name; `global` is 0 inside a class.

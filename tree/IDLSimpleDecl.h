@@ -18,6 +18,9 @@ class IDLSimpleDecl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the unscoped name.
+  void headerCode(std::ostream& os) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   const NCString& name() const override { return _name; }

@@ -19,6 +19,10 @@ class IDLSpec : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes the client header declarations of every top-level
+  /// definition, then a line end.
+  void headerCode(std::ostream& os) override;
 
   /// The top-level definitions in source order (not owned), or null.
   NCOrderedCltn* definitions() const { return _definitions; }

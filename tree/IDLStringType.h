@@ -17,6 +17,24 @@ class IDLStringType : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes "char *".
   void unscopedName(std::ostream& os) override;
+  // Client header
+  /// Writes "char *".
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statements that move the string `value` through a marshal
+  /// stream or object stream; a string read from a marshal stream passes
+  /// through a temporary CORBA::String_var that gives up its storage.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code declaration for the client header, once per file: the
   /// pointer only. A non-null `name` replaces the type-code name; `global` is 0
   /// inside a class.

@@ -20,6 +20,30 @@ class IDLStructure : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the out-of-line support members and the type-code
+  /// definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the struct, its stream operators and its _var holder
+  /// class.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the struct `value` through a marshal
+  /// stream or object stream `stream` by its own write and copyFrom; an
+  /// "out" or "return" value of variable length on a marshal stream is a
+  /// pointer.
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: the

@@ -18,6 +18,16 @@ class IDLTypeDecl : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the code of a struct, union or enum declared in the typedef,
+  /// the sequence and (out-of-line) array classes of its declarators and the
+  /// type-code definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes a struct, union or enum declared in the typedef, then the
+  /// typedefs of each declarator with the classes of its arrays and
+  /// anonymous sequences.
+  void headerCode(std::ostream& os) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: a

@@ -20,6 +20,28 @@ class IDLUnion : public IDLDefinition {
   void prettyPrint(NCostream& os) const override;
   /// Writes name().
   void unscopedName(std::ostream& os) override;
+  // Client implementation
+  /// Writes the out-of-line support members and the type-code
+  /// definition.
+  void clientCCode(std::ostream& os) override;
+  // Client header
+  /// Writes the union class with its discriminator and accessors, and
+  /// its _var holder class.
+  void headerCode(std::ostream& os) override;
+  // Marshalling
+  /// Writes the statement that moves the union `value` through a marshal
+  /// stream (putUnion, copyFrom) or an object stream (write, copyFrom).
+  void writeObjectToStream(std::ostream& os, const char* value,
+                           const char* stream, int isPointer,
+                           const char* direction, int fixedLength) override;
+  void readObjectFromStream(std::ostream& os, const char* value,
+                            const char* stream, int isPointer,
+                            const char* direction, const char* extra,
+                            int fixedLength) override;
+  void writeObjectToNCStream(std::ostream& os, const char* value,
+                             const char* stream, int isPointer) override;
+  void readObjectFromNCStream(std::ostream& os, const char* value,
+                              const char* stream, int isPointer) override;
   /// Writes the type-code name: "_tc_" and the name.
   void unscopedTypeCodeName(std::ostream& os) override;
   /// Writes the type-code declaration for the client header, once per file: the
