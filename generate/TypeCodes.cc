@@ -891,7 +891,8 @@ void IDLUnion::typeCodeCCode(std::ostream& os, IDLDefinition* nameSource) {
   std::string discTypeCode;
   std::string valueType;
   if (!discriminatorOf(discriminator, discTypeCode, valueType)) {
-    std::cout << genmsg::invalidUnionSwitchType << scopedNameOf(this) << std::flush;
+    std::cout << genmsg::invalidUnionSwitchType << scopedNameOf(this)
+              << std::flush;
     IDLError::exit();
   }
   bool enumLabels = discriminator->kind() == DEF_enum_type;

@@ -530,12 +530,11 @@ void writeVarClass(std::ostream& os, const ArrayText& a, int constConversion) {
   os << "};" << endltab;
 }
 
-// Out-of-line definitions for the client implementation file. Each starts
-// after an empty line; the bodies sit one tab left of the inline ones and a
-// typed pointer is declared on one line.
+// Out-of-line definitions for the client implementation file, one after the
+// other: the bodies sit one tab left of the inline ones and a typed pointer
+// is declared on one line.
 
 void writeObjectStreamOutput(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << "NCostream& operator<<(NCostream& strm, const " << a.name
      << "_forany& obj)" << endltab;
   os << "{" << endltab;
@@ -583,7 +582,6 @@ void writeObjectStreamOutput(std::ostream& os, const ArrayText& a) {
 }
 
 void writeObjectStreamInput(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << "NCistream& operator>>(NCistream& strm, " << a.name << "_forany& obj)"
      << endltab;
   os << "{" << endltab;
@@ -612,7 +610,6 @@ void writeObjectStreamInput(std::ostream& os, const ArrayText& a) {
 }
 
 void writeAssignment(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << a.name << "_forany& " << a.name << "_forany::operator=(const " << a.name
      << "_forany obj)" << endltab;
   os << "{" << endltab;
@@ -640,7 +637,6 @@ void writeAssignment(std::ostream& os, const ArrayText& a) {
 }
 
 void writeReadableOutput(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << "ostream& operator<<(ostream& strm, const " << a.name << "_forany& obj)"
      << endltab;
   os << "{" << endltab;
@@ -669,7 +665,6 @@ void writeReadableOutput(std::ostream& os, const ArrayText& a) {
 }
 
 void writeCompare(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << "CORBA::Long compare(" << a.name << "_forany o1, " << a.name
      << "_forany o2)" << endltab;
   os << "{" << endltab;
@@ -697,7 +692,6 @@ void writeCompare(std::ostream& os, const ArrayText& a) {
 }
 
 void writeHash(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << "CORBA::ULong hash(" << a.name << "_forany obj)" << endltab;
   os << "{" << endltab;
   os << "\tunsigned h = 0;" << endltab;
@@ -754,7 +748,6 @@ void writeVarCopy(std::ostream& os, const ArrayText& a) {
 }
 
 void writeVarCopyConstructor(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << a.name << "_var::" << a.name << "_var(const " << a.name << "_var& var)"
      << endltab;
   os << "{" << endltab;
@@ -764,7 +757,6 @@ void writeVarCopyConstructor(std::ostream& os, const ArrayText& a) {
 }
 
 void writeVarAssignment(std::ostream& os, const ArrayText& a) {
-  os << endltab;
   os << a.name << "_var& " << a.name << "_var::operator=(" << a.name
      << "_var& var)" << endltab;
   os << "{" << endltab;

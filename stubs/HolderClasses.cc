@@ -99,8 +99,8 @@ void Generator::declareObjectVar(std::ostream& os, IDLDefinition* definition) {
 }
 
 // Assigning a raw reference takes it over without duplicating it; copying a
-// holder duplicates. The standard-stream writer prints the reference as a
-// plain object, so it needs no export of its own.
+// holder duplicates. Of the free functions only the standard-stream writer
+// goes without the export macro.
 void Generator::implementObjectVar(std::ostream& os,
                                    IDLDefinition* definition) {
   if (!definition)

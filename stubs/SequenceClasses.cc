@@ -266,8 +266,6 @@ void writeStringSequenceClass(std::ostream& os, const SeqNames& n) {
   os << "\t\toperator char *() { return *_ptr; }" << endltab;
   os << "\t\tchar& operator[](CORBA::ULong index) { return (*_ptr)[index]; }"
      << endltab;
-  os << "\t\tchar operator[](CORBA::ULong index) const { return (*_ptr)[index]; }"
-     << endltab;
   os << "\t    private:" << endltab;
   os << "\t\tCORBA::Boolean\t_rel_flag;" << endltab;
   os << "\t\tchar **\t\t_ptr;" << endltab;
@@ -950,12 +948,10 @@ void writeStringMembers(std::ostream& os, const SeqNames& n) {
   os << "\t\tfreebuf_elems(_buffer, _num_allocated);" << endltab;
   os << "}" << endltab;
 
-  // Assignment drops the old strings (when owned) before copying, so it
-  // must not run on itself.
+  // Assignment drops the old strings (when owned) before copying into a
+  // fresh buffer.
   os << pc << "& " << pc << "::operator=(const " << pc << "& seq)" << endltab;
   os << "{" << endltab;
-  os << "\tif (this == &seq)" << endltab;
-  os << "\t\treturn *this;" << endltab;
   os << "\tif (release_on_copy())" << endltab;
   os << "\t\tfreebuf_elems(_buffer, _num_allocated);" << endltab;
   os << "\telse" << endltab;
@@ -1138,12 +1134,10 @@ void writeObjectMembers(std::ostream& os, const SeqNames& n) {
   os << "\t\tfreebuf_elems(_buffer, _num_allocated);" << endltab;
   os << "}" << endltab;
 
-  // Assignment releases the old references (when owned) before copying, so
-  // it must not run on itself.
+  // Assignment releases the old references (when owned) before duplicating
+  // the new ones into a fresh buffer.
   os << pc << "& " << pc << "::operator=(const " << pc << "& seq)" << endltab;
   os << "{" << endltab;
-  os << "\tif (this == &seq)" << endltab;
-  os << "\t\treturn *this;" << endltab;
   os << "\tif (release_on_copy())" << endltab;
   os << "\t\tfreebuf_elems(_buffer, _num_allocated);" << endltab;
   os << "\telse" << endltab;

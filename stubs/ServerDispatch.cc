@@ -451,7 +451,6 @@ void writeGetDispatch(std::ostream& os, IDLAttrDcl& attr, IDLDefinition* decl,
   const std::string a = unscopedNameOf(decl);
   IDLDefinition* type = attr.typeSpec();
   IDLDefinition* resolved = IDLDefinition::getType(type);
-  os << endltab;
   writeDispatchHead(os, scopeOf(&attr, "_sk_"), "_get_" + a);
   os << "\t\t CORBA::MarshalStream &_strm," << endltab;
   os << "\t\tCORBA::Principal_ptr ," << endltab;
@@ -499,7 +498,6 @@ void writeSetDispatch(std::ostream& os, IDLAttrDcl& attr, IDLDefinition* decl,
                       const std::string& impl) {
   const std::string a = unscopedNameOf(decl);
   IDLDefinition* type = attr.typeSpec();
-  os << endltab;
   writeDispatchHead(os, scopeOf(&attr, "_sk_"), "_set_" + a);
   os << "\t\tCORBA::MarshalStream &_strm," << endltab;
   os << "\t\tCORBA::Principal_ptr ," << endltab;
@@ -678,6 +676,8 @@ void IDLAttrDcl::serverCCode(std::ostream& os) {
   unsigned count = decls ? decls->size() : 0;
   for (unsigned i = 0; i < count; ++i) {
     auto* decl = static_cast<IDLDefinition*>(decls->at(i));
+    // One line end per declarator: the setter follows its getter directly.
+    os << endltab;
     writeGetDispatch(os, *this, decl, impl);
     if (!isReadonly(*this))
       writeSetDispatch(os, *this, decl, impl);

@@ -43,6 +43,7 @@ const char* const variantsIdl = "module M {\n"
                                 "  struct Sy { any x; };\n"
                                 "  struct Sa { A x; };\n"
                                 "  struct Sn { long x[2][3]; };\n"
+                                "  struct Sm { A x[2]; };\n"
                                 "};\n";
 
 // The lines one member x writes in each routine, transcribed per variant.
@@ -163,6 +164,22 @@ const Variant variants[] = {
      "\t\tstrm << \"\\tx: \" << M::Sn::x_forany((M::Sn::x_slice *)_s.x) << endl;\n",
      "\tdiff = compare(M::Sn::x_forany((M::Sn::x_slice *)_o1.x), M::Sn::x_forany((M::Sn::x_slice *)_o2.x));\n",
      "\th ^= hash(M::Sn::x_forany((M::Sn::x_slice *)_obj.x));\n",
+     "\tx_forany _t_x(x);\n"
+     "\tx_forany __t_x((x_slice *)_s.x);\n"
+     "\t_t_x = __t_x;\n",
+     "\t\tx_slice * _x",
+     "\tx_forany _t_x(x);\n"
+     "\tx_forany __t_x(_x);\n"
+     "\t_t_x = __t_x;\n"},
+    // Dimensions on a member of a named array type make an array of arrays,
+    // held in the class named after the member, not in the element's class.
+    {"Sm", "M::A\tx[2];",
+     "\tstrm << M::Sm::x_forany((M::Sm::x_slice *)_s.x);\n",
+     "\tM::Sm::x_forany __x(_s.x);\n"
+     "\tstrm >> __x;\n",
+     "\t\tstrm << \"\\tx: \" << M::Sm::x_forany((M::Sm::x_slice *)_s.x) << endl;\n",
+     "\tdiff = compare(M::Sm::x_forany((M::Sm::x_slice *)_o1.x), M::Sm::x_forany((M::Sm::x_slice *)_o2.x));\n",
+     "\th ^= hash(M::Sm::x_forany((M::Sm::x_slice *)_obj.x));\n",
      "\tx_forany _t_x(x);\n"
      "\tx_forany __t_x((x_slice *)_s.x);\n"
      "\t_t_x = __t_x;\n",

@@ -446,15 +446,14 @@ TEST(ArrayClass, InlineOffDeclaresTheLargerMembers) {
 }
 
 // The out-of-line definitions of a two-dimensional struct array, readable
-// streaming off: each after an empty line, bodies one tab left of the
-// inline ones, typed pointers on one line.
+// streaming off: one after the other, bodies one tab left of the inline
+// ones, typed pointers on one line.
 TEST(ArrayClass, ImplementationDefinesTheMembersOutOfLine) {
   Generator::generateInline = 0;
   Generator::generateStdStream = 0;
   parseIdl("struct S { long x; };\n"
            "typedef S SA[2][3];\n");
   EXPECT_EQ(arrayClasses("SA", Template::implement),
-            "\n"
             "NCostream& operator<<(NCostream& strm, const SA_forany& obj)\n"
             "{\n"
             "\tconst S *data = (const S *)obj._ptr;\n"
@@ -465,7 +464,6 @@ TEST(ArrayClass, ImplementationDefinesTheMembersOutOfLine) {
             "\t\tstrm << data[i];\n"
             "\treturn strm;\n"
             "}\n"
-            "\n"
             "NCistream& operator>>(NCistream& strm, SA_forany& obj)\n"
             "{\n"
             "\tif (obj._ptr == (SA_slice *)NULL) \n"
@@ -475,7 +473,6 @@ TEST(ArrayClass, ImplementationDefinesTheMembersOutOfLine) {
             "\t\tstrm >> data[i];\n"
             "\treturn strm;\n"
             "}\n"
-            "\n"
             "SA_forany& SA_forany::operator=(const SA_forany obj)\n"
             "{\n"
             "\tS *_data = (S *)_ptr;\n"
@@ -484,7 +481,6 @@ TEST(ArrayClass, ImplementationDefinesTheMembersOutOfLine) {
             "\t\t_data[i] = _odata[i];\n"
             "\treturn *this;\n"
             "}\n"
-            "\n"
             "SA_var::SA_var(const SA_var& var)\n"
             "{\n"
             "\t_ptr = SA_alloc();\n"
@@ -493,7 +489,6 @@ TEST(ArrayClass, ImplementationDefinesTheMembersOutOfLine) {
             "\tfor (CORBA::ULong i=0; i < 6; i++)\n"
             "\t\t_t1[i] = _t2[i];\n"
             "}\n"
-            "\n"
             "SA_var& SA_var::operator=(SA_var& var)\n"
             "{\n"
             "\tif (!_ptr)\n"
@@ -515,7 +510,6 @@ TEST(ArrayClass, ImplementationWritesReadableAndContainerFunctions) {
   const std::string out = arrayClasses("L", Template::implement);
   EXPECT_THAT(out, HasSubstr("\treturn *this;\n"
                              "}\n"
-                             "\n"
                              "ostream& operator<<(ostream& strm, const "
                              "L_forany& obj)\n"
                              "{\n"
@@ -524,17 +518,14 @@ TEST(ArrayClass, ImplementationWritesReadableAndContainerFunctions) {
                              "\t\tstrm << \"ARRAY NAME: L\" << endl;\n"));
   EXPECT_THAT(out, HasSubstr("\treturn strm;\n"
                              "}\n"
-                             "\n"
                              "CORBA::Long compare(L_forany o1, L_forany o2)\n"
                              "{\n"));
   EXPECT_THAT(out, HasSubstr("\treturn diff;\n"
                              "}\n"
-                             "\n"
                              "CORBA::ULong hash(L_forany obj)\n"
                              "{\n"));
   EXPECT_THAT(out, HasSubstr("\treturn h;\n"
                              "}\n"
-                             "\n"
                              "L_var::L_var(const L_var& var)\n"));
   EXPECT_THAT(out, Not(HasSubstr("operator>>(istream&")));
 }

@@ -766,6 +766,9 @@ TEST(SequenceClass, StringClassesHaveInlineStorageAndAProxy) {
         "\tstatic void freebuf(char **data) {\n",
         "\tstatic void freebuf_elems(char **data, CORBA::ULong nelem) {\n",
         "\tclass Sequence_string\n", "\t\t~Sequence_string() {}\n",
+        "\t\toperator char *() { return *_ptr; }\n"
+        "\t\tchar& operator[](CORBA::ULong index) { return (*_ptr)[index]; }\n"
+        "\t    private:\n",
         "\t\tCORBA::Boolean\t_rel_flag;\n"
         "\t\tchar **\t\t_ptr;\n",
         "\tStrSeq(CORBA::ULong max=0);\n"
@@ -865,7 +868,8 @@ TEST(SequenceClass, ObjectClassesDeclareStorageAndAProxy) {
 
 // String members compare with strcmp, read element by element into an
 // owned buffer, deep-copy non-null strings in the copy constructor and the
-// assignment and free them only when owned.
+// assignment (which first frees the old strings) and free them only when
+// owned.
 TEST(SequenceClass, StringMembersCopyAndFreeTheirStrings) {
   Generator::generateContainer = 1;
   std::string out = textOf([](std::ostream& os) {
@@ -893,6 +897,10 @@ TEST(SequenceClass, StringMembersCopyAndFreeTheirStrings) {
            "\tif (release_on_copy())\n"
            "\t\tfreebuf_elems(_buffer, _num_allocated);\n"
            "}\n",
+           "M::StrSeq& M::StrSeq::operator=(const M::StrSeq& seq)\n"
+           "{\n"
+           "\tif (release_on_copy())\n"
+           "\t\tfreebuf_elems(_buffer, _num_allocated);\n",
            "\t\tif (release_on_copy()) {\n",
        })
     EXPECT_THAT(out, HasSubstr(piece));
@@ -952,6 +960,10 @@ TEST(SequenceClass, ObjectMembersReleaseAndDuplicateReferences) {
            "\t\tstrm << \"SEQUENCE NAME: \" << \"ObjSeq\" << endl;\n",
            "\trelease_on_copy(1);\n"
            "\t_ref_count = 1;\n",
+           "ObjSeq& ObjSeq::operator=(const ObjSeq& seq)\n"
+           "{\n"
+           "\tif (release_on_copy())\n"
+           "\t\tfreebuf_elems(_buffer, _num_allocated);\n",
        })
     EXPECT_THAT(out, HasSubstr(piece));
   EXPECT_EQ(countOf(out, "\t\t_buffer[i] = M::I::_duplicate(seq[i]);\n"), 2);

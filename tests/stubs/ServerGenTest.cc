@@ -115,8 +115,9 @@ TEST(ServerGen, InterfaceAtFileLevelWritesTableInfoAndConstructors) {
                              "\n"
                              "\n"
                              "void _sk_A::_get_s(\n"));
-  EXPECT_THAT(out, HasSubstr("}\n"
-                             "\n"
+  // A setter follows its getter without an empty line.
+  EXPECT_THAT(out, HasSubstr("\t_strm.sendMessage();\n"
+                             "}\n"
                              "void _sk_A::_set_s(\n"));
 }
 
@@ -649,7 +650,6 @@ TEST(ServerGen, AttributeDispatchForEachType) {
                            "\t_strm << _ret;\n"
                            "\t_strm.sendMessage();\n"
                            "}\n"
-                           "\n"
                            "void _sk_" +
                            i +
                            "::_set_a(\n"
@@ -673,7 +673,7 @@ TEST(ServerGen, AttributeDispatchForEachType) {
 
 // A readonly attribute has a getter only; without exceptions both accessors
 // check the environment, the getter after the call and the setter after
-// reading the value. Several declarators get one set each, in order.
+// reading the value.
 TEST(ServerGen, AttributesWithoutExceptions) {
   parseIdl("module M { interface I {\n"
            "  readonly attribute short r;\n"
@@ -727,4 +727,21 @@ TEST(ServerGen, AttributesAreNeverTraced) {
   Generator::generateTrace = 1;
   EXPECT_THAT(serverCCodeOf("I::a"), Not(HasSubstr("TOV")));
   EXPECT_THAT(serverCCodeOf("I"), Not(HasSubstr("TOV")));
+}
+
+// Each declarator's accessors start after one line end; its setter follows
+// its getter directly.
+TEST(ServerGen, EachDeclaratorStartsAfterOneLineEnd) {
+  parseIdl("interface I { attribute long a b; };\n");
+  std::string out = serverCCodeOf("I::a");
+  EXPECT_THAT(out, StartsWith("\nvoid _sk_I::_get_a(\n"));
+  EXPECT_THAT(out, HasSubstr("\t_strm.sendMessage();\n"
+                             "}\n"
+                             "void _sk_I::_set_a(\n"));
+  EXPECT_THAT(out, HasSubstr("\t_strm.sendMessage();\n"
+                             "}\n"
+                             "\n"
+                             "void _sk_I::_get_b(\n"));
+  EXPECT_THAT(out, HasSubstr("}\n"
+                             "void _sk_I::_set_b(\n"));
 }
