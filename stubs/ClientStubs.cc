@@ -24,8 +24,8 @@ namespace {
 
 using Kind = IDLDefinition::DefinitionType;
 
-// The operation hash the runtime dispatches on; computed here so that the
-// stub and the skeleton agree without hashing at run time.
+// The hash of the operation name that travels with every request; it is
+// computed while generating, so the stub carries it as a constant.
 std::uint32_t string_hash(const char* s) {
   if (!s)
     return 0;

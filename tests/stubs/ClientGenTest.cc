@@ -221,7 +221,8 @@ TEST(ClientGen, ForwardDeclarationAndInheritedMembers) {
       "interface F;\n"
       "interface A { void f(); };\n"
       "interface B : A { void g(); readonly attribute long x; };\n");
-  EXPECT_EQ(clientCCodeOf(lookup("F")), "");
+  ASSERT_EQ(topLevel(0)->kind(), IDLDefinition::DEF_interface);
+  EXPECT_EQ(clientCCodeOf(topLevel(0)), "");
   std::string out = clientCCodeOf(interfaceNamed("B"));
   EXPECT_THAT(out, HasSubstr("}\nvoid B::g()\n{\n"));
   EXPECT_THAT(out, HasSubstr("\t\t\tg();\n"
@@ -522,4 +523,28 @@ TEST(ClientGen, TypedefModuleAndEnum) {
   Generator::printTypeCodes = 1;
   EXPECT_THAT(clientCCodeOf(lookup("E")),
               HasSubstr("CORBA::TypeCode_ptr _tc_E"));
+}
+
+// The body writes the file's own definitions in order; predefined names and
+// included files' definitions are left out, and a definition without a
+// file name stops the body with a message.
+TEST(ClientGen, BodyWritesOnlyThisFilesDefinitions) {
+  parseAsThisFile("interface A { void a(); };\n"
+                  "interface B { void b(); };\n"
+                  "interface C { void c(); };\n"
+                  "interface D { void d(); };\n"
+                  "interface E { void e(); };\n");
+  Generator::_spec = IDLSpec::specification;
+  topLevel(1)->setFileName("%GLOBAL%");
+  topLevel(2)->setFileName("inc.idl");
+  topLevel(3)->setFileName(nullptr);
+  std::ostringstream os;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ClientGen::printBody(os), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "ClientGen::printBodyNULL file context for definition.\n");
+  EXPECT_THAT(os.str(), StartsWith("const CORBA::TypeInfo A::_class_info("));
+  EXPECT_THAT(os.str(), HasSubstr("void A::a()\n"));
+  for (const char* absent : {"B::", "C::", "D::", "E::"})
+    EXPECT_THAT(os.str(), Not(HasSubstr(absent)));
 }

@@ -336,6 +336,15 @@ TEST(ClientStubs, VariantsFollowTheOperationAndTheSwitches) {
         } else {
           EXPECT_THAT(out, HasSubstr("\tTOVTrace::client_end_oper(\"" +
                                      std::string(c.op) + "\");\n"));
+          // A void operation opens the reply's traced try block even
+          // without out values, so that its closing lines have a match.
+          if (c.isVoid && exceptions) {
+            EXPECT_THAT(out, HasSubstr("\n#if defined(_TOV_TRACE)\n"
+                                       "    try {\n"
+                                       "#endif\n"
+                                       "#if defined(_TOV_TRACE)\n"
+                                       "    }\n"));
+          }
         }
       }
     }
@@ -485,6 +494,7 @@ TEST(ClientStubs, ContextClauseIsSentAndPassedOn) {
   parseIdl("interface I {\n"
            "  void op(in long a) context(\"x\", \"y*\");\n"
            "  void none() context(\"z\");\n"
+           "  void held(out string s) context(\"c\");\n"
            "};\n");
   std::string out = clientCCodeOf("I::op");
   EXPECT_THAT(out, HasSubstr("void I::op(\n"
@@ -507,6 +517,18 @@ TEST(ClientStubs, ContextClauseIsSentAndPassedOn) {
                               "{\n"));
   EXPECT_THAT(none, HasSubstr("\t\t\tnone(\n"
                               "\t\t\t\t_context);\n"));
+  // The holder overload takes the context last and passes it on.
+  EXPECT_THAT(clientCCodeOf("I::held"),
+              HasSubstr("}\n"
+                        "void I::held(CORBA::String_var& _v_s,\n"
+                        "\t\tCORBA::Context_ptr _context)\n"
+                        "{\n"
+                        "\tchar * s = (char *)NULL;\n"
+                        "\n"
+                        "\theld(s,\n"
+                        "\t\t_context);\n"
+                        "\t_v_s = s;\n"
+                        "}\n"));
 }
 
 // The overload takes holders for the values the stub hands out, calls the
