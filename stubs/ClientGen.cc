@@ -4,6 +4,7 @@
 
 #include "generate/GenerateMessages.h"
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCIterator.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCSet.h"
@@ -22,11 +23,7 @@
 
 namespace {
 
-std::string scopedNameOf(IDLDefinition* type, IDLDefinition* decl) {
-  std::ostringstream text;
-  Generator::scopedName(text, type, decl, nullptr);
-  return text.str();
-}
+using nametext::scopedNameOf;
 
 // The registry entries of one kind that this file declares, each handed to
 // `implement`. Stops at an entry without a file name.

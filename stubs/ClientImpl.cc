@@ -5,6 +5,7 @@
 // Operation and attribute stubs are in ClientStubs.cc.
 
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "generate/StructCode.h"
 #include "generate/UnionCode.h"
 #include "nclib/NCOrderedCltn.h"
@@ -31,17 +32,8 @@
 
 namespace {
 
-std::string scopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  Generator::scopedName(text, definition, nullptr, nullptr);
-  return text.str();
-}
-
-std::string unscopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  definition->unscopedName(text);
-  return text.str();
-}
+using nametext::scopedNameOf;
+using nametext::unscopedNameOf;
 
 std::string repositoryIdOf(IDLDefinition* definition) {
   std::ostringstream text;

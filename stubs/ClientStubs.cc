@@ -5,6 +5,7 @@
 // Errors travel as C++ exceptions or through the per-thread environment.
 
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
 #include "tree/IDLAttrDcl.h"
@@ -22,6 +23,9 @@
 
 namespace {
 
+using nametext::scopedNameOf;
+using nametext::unscopedNameOf;
+
 using Kind = IDLDefinition::DefinitionType;
 
 // The hash of the operation name that travels with every request; it is
@@ -36,19 +40,6 @@ std::uint32_t string_hash(const char* s) {
     h = (h * 2u) ^ c;
   }
   return h & 0x7fffffffu;
-}
-
-std::string scopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  Generator::scopedName(text, definition, nullptr, nullptr);
-  return text.str();
-}
-
-std::string unscopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  if (definition)
-    definition->unscopedName(text);
-  return text.str();
 }
 
 std::string scopedTypeOf(IDLDefinition* type, IDLDefinition* decl) {

@@ -6,6 +6,7 @@
 // oneway, sends the result and the inout and out values back.
 
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
 #include "tree/IDLAttrDcl.h"
@@ -25,18 +26,8 @@
 
 namespace {
 
-std::string scopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  Generator::scopedName(text, definition, nullptr, nullptr);
-  return text.str();
-}
-
-std::string unscopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  if (definition)
-    definition->unscopedName(text);
-  return text.str();
-}
+using nametext::scopedNameOf;
+using nametext::unscopedNameOf;
 
 std::string scopeOf(IDLDefinition* definition, const char* prefix) {
   std::ostringstream text;

@@ -5,6 +5,7 @@
 // programmer and declares the static dispatch functions of the server file.
 
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
 #include "tree/IDLAttrDcl.h"
@@ -20,18 +21,8 @@
 
 namespace {
 
-std::string scopedNameOf(IDLDefinition* d) {
-  std::ostringstream text;
-  Generator::scopedName(text, d);
-  return text.str();
-}
-
-std::string paramTypeOf(IDLDefinition* type, IDLDefinition* decl,
-                        const char* direction) {
-  std::ostringstream text;
-  Generator::printParamType(text, type, decl, direction);
-  return text.str();
-}
+using nametext::paramTypeOf;
+using nametext::scopedNameOf;
 
 bool isMember(IDLDefinition* d) {
   return d->kind() == IDLDefinition::DEF_op_dcl ||

@@ -5,6 +5,7 @@
 // virtual _get_impl() for a T *; both forward every operation and accessor.
 
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
 #include "tree/IDLAttrDcl.h"
@@ -22,6 +23,9 @@
 
 namespace {
 
+using nametext::paramTypeOf;
+using nametext::scopedNameOf;
+
 // The pointer tie is being written while its setting is on; the server
 // header driver clears the other setting for the call.
 bool isPointerTie() {
@@ -31,19 +35,6 @@ bool isPointerTie() {
 // Where a tie member forwards its call to.
 const char* forwardTarget() {
   return isPointerTie() ? "_get_impl()->" : "_ref.";
-}
-
-std::string scopedNameOf(IDLDefinition* d) {
-  std::ostringstream text;
-  Generator::scopedName(text, d);
-  return text.str();
-}
-
-std::string paramTypeOf(IDLDefinition* type, IDLDefinition* decl,
-                        const char* direction) {
-  std::ostringstream text;
-  Generator::printParamType(text, type, decl, direction);
-  return text.str();
 }
 
 // The ties are written at file level, so the name of the tie of an interface
