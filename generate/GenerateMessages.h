@@ -1,8 +1,9 @@
-// generate/GenerateMessages.h - every text the generator core and the client
-// header driver write to standard error.
+// generate/GenerateMessages.h - every message text of the generator core and
+// the client header.
 //
-// These are internal consistency failures: the routine that meets one writes
-// its class and routine name, then the reason, and returns 1.
+// Most are internal consistency failures: the routine that meets one writes
+// its class and routine name, then the reason, and returns 1. The few user
+// errors found while generating are marked where they stand.
 
 #ifndef VELMARIC_GENERATE_GENERATEMESSAGES_H
 #define VELMARIC_GENERATE_GENERATEMESSAGES_H

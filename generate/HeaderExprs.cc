@@ -15,7 +15,6 @@
 #include "tree/IDLArrayDecl.h"
 #include "tree/IDLCase.h"
 #include "tree/IDLCaseLabel.h"
-#include "tree/IDLConstDcl.h"
 #include "tree/IDLContextExpr.h"
 #include "tree/IDLElement.h"
 #include "tree/IDLEnum.h"
@@ -38,35 +37,6 @@ IDLDefinition* at(NCOrderedCltn* list, unsigned i) {
 
 unsigned sizeOf(NCOrderedCltn* list) {
   return list ? list->size() : 0;
-}
-
-// A constant of a numeric type stands for its value, so that the written
-// expression needs no definition of the constant. Writes the value and
-// returns true for such a constant, else writes nothing.
-bool writeNumericConstant(std::ostream& os, IDLDefinition& definition) {
-  if (definition.kind() != IDLDefinition::DEF_const)
-    return false;
-  IDLConstDcl& constant = static_cast<IDLConstDcl&>(definition);
-  IDLDefinition* type = constant.declaredType()
-                            ? IDLDefinition::getType(constant.declaredType())
-                            : nullptr;
-  switch (type ? type->secondKind() : IDLDefinition::DEF_none) {
-  case IDLDefinition::DEF_float:
-  case IDLDefinition::DEF_double:
-  case IDLDefinition::DEF_long_double:
-    os << static_cast<double>(constant.getFloat());
-    return true;
-  case IDLDefinition::DEF_long:
-  case IDLDefinition::DEF_long_long:
-  case IDLDefinition::DEF_short:
-  case IDLDefinition::DEF_unsigned_long:
-  case IDLDefinition::DEF_unsigned_long_long:
-  case IDLDefinition::DEF_unsigned_short:
-    os << constant.getInt();
-    return true;
-  default:
-    return false;
-  }
 }
 
 } // namespace
@@ -206,6 +176,9 @@ void IDLInterfaceHeader::headerCode(std::ostream& os) {
   }
 }
 
+// A constant opens no scope, so only the last component can name one; the
+// scoped name's own unscopedName writes that component, as the constant's
+// value when it is numeric.
 void IDLScopedName::headerCode(std::ostream& os) {
   NCLinkedList* chain = resolutionChain();
   if (!chain || chain->size() == 0) {
@@ -221,13 +194,9 @@ void IDLScopedName::headerCode(std::ostream& os) {
     return;
   }
   NCIterator it(*chain);
-  bool first = true;
-  while (NCObject* obj = it.next()) {
-    if (!first)
-      os << "::";
-    first = false;
-    IDLDefinition& component = *static_cast<IDLDefinition*>(obj);
-    if (!writeNumericConstant(os, component))
-      component.unscopedName(os);
+  for (unsigned i = 1; i < chain->size(); ++i) {
+    static_cast<IDLDefinition*>(it.next())->unscopedName(os);
+    os << "::";
   }
+  unscopedName(os);
 }

@@ -61,12 +61,6 @@ std::string scopedNameOf(IDLDefinition* type, IDLDefinition* declarator) {
   return text.str();
 }
 
-// Whether a registered declarator came from the file being written (and not
-// from a file it included).
-bool fromThisFile(const NCString& fileName) {
-  return std::strcmp(fileName.chars(), Generator::_idl_file_name->chars()) == 0;
-}
-
 // The sequence class and its holder: object references, strings and all
 // other elements each have their own templates.
 void writeSequenceClass(std::ostream& os, IDLSequenceType* sequence,
@@ -208,7 +202,7 @@ int HeaderGen::printDeclareSequences(std::ostream& os, IDLScope* scope) {
       rc = 1;
       break;
     }
-    if (!fromThisFile(*entry->fileName()))
+    if (!Generator::isThisFile(*entry->fileName()))
       continue;
     IDLDefinition* sequence =
         static_cast<IDLSimpleDecl*>(entry)->declaredType();
@@ -264,7 +258,7 @@ int HeaderGen::printDeclareArrays(std::ostream& os, IDLScope* scope) {
       rc = 1;
       break;
     }
-    if (!fromThisFile(*entry->fileName()))
+    if (!Generator::isThisFile(*entry->fileName()))
       continue;
     printDeclareArr(os, static_cast<IDLArrayDecl*>(entry)->declaredType(),
                     entry, 0);

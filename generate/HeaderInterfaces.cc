@@ -1,9 +1,9 @@
 // generate/HeaderInterfaces.cc - client header classes of interfaces and
 // modules, and the member declarations of operations and attributes.
 //
-// An interface becomes an abstract class with its _ptr, Ref and _var types;
-// every operation and attribute becomes a pure member of it. A module
-// becomes a class whose public members are the module's contents.
+// An interface becomes a class with its _ptr, Ref and _var types; every
+// operation and attribute becomes a virtual member of it. A module becomes a
+// class whose public members are the module's contents.
 
 #include "frontend/IDLError.h"
 #include "generate/GenerateMessages.h"

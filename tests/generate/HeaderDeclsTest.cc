@@ -69,13 +69,15 @@ const char* const colorEnum = "enum Color { red, green, blue };\n";
 
 // Inside a class a constant is a static member whose value is given in the
 // implementation file; at global scope it is initialised in place, and a
-// string constant's pointer is constant too.
+// string constant's pointer is constant too. A constant opens no scope, so
+// it declares no sequence class: the typedef after it names its own.
 TEST(HeaderDecls, ConstantsAreMembersInsideClassesAndInitialisedOutside) {
   parseAsThisFile("const long C = 5;\n"
                   "const string S = \"abc\";\n"
                   "const boolean B = TRUE;\n"
                   "interface I { const long K = 3 + 4; };\n"
-                  "module M { const double D = 1.5; };\n");
+                  "module M { const double D = 1.5;\n"
+                  "           typedef sequence<long> LS; };\n");
   EXPECT_EQ(headerOf("C"), "\nconst CORBA::Long C = 5;");
   EXPECT_EQ(headerOf("S"), "\nconst char * const S = \"abc\";");
   EXPECT_EQ(headerOf("B"), "\nconst CORBA::Boolean B = 1;");
@@ -412,12 +414,15 @@ TEST(HeaderDecls, EmptyExceptionIsWrittenWhole) {
 }
 
 // The member constructor takes one parameter per declarator, by category;
-// arrays of object references cannot be passed and are left out.
+// arrays of object references cannot be passed and are left out. An array
+// of strings is passed as its slice, as the constructor's definition in the
+// implementation file takes it.
 TEST(HeaderDecls, ExceptionMembersGetAConstructorAndStreaming) {
   parseAsThisFile("interface A { };\n"
                   "struct F { long a; };\n"
                   "exception E { long code; string why; A obj; F f;\n"
-                  "              long arr[2]; A objs[2]; };\n");
+                  "              long arr[2]; A objs[2];\n"
+                  "              string names[3]; };\n");
   expectPieces(headerOf("E"),
                {"\n\tE() {}\n"
                 "\tE(\n"
@@ -425,7 +430,8 @@ TEST(HeaderDecls, ExceptionMembersGetAConstructorAndStreaming) {
                 "\t\t\tconst char * _why,\n"
                 "\t\t\tA_ptr _obj,\n"
                 "\t\t\tconst F&  _f,\n"
-                "\t\t\tarr_slice * _arr);\n"
+                "\t\t\tarr_slice * _arr,\n"
+                "\t\t\tnames_slice * _names);\n"
                 "\tstatic CORBA::Exception *_factory() { return new E(); }\n",
                 "\n\t}\n"
                 "\tvoid _write(NCostream&) const;\n"
