@@ -7,6 +7,7 @@
 
 #include "generate/Generator.h"
 #include "generate/HeaderGen.h"
+#include "generate/NameText.h"
 #include "generate/StructCode.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
@@ -29,6 +30,9 @@
 #include <string>
 
 namespace {
+
+using nametext::scopedNameOf;
+using nametext::unscopedNameOf;
 
 using Kind = IDLDefinition::DefinitionType;
 
@@ -60,22 +64,9 @@ std::string friendPrefix(IDLDefinition& definition) {
   return isInsideClass(definition) ? "friend " : "";
 }
 
-std::string unscopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  if (definition)
-    definition->unscopedName(text);
-  return text.str();
-}
-
 std::string scopedTypeOf(IDLDefinition* type, IDLDefinition* declarator) {
   std::ostringstream text;
   Generator::printScopedType(text, type, declarator);
-  return text.str();
-}
-
-std::string scopedNameOf(IDLDefinition* type, IDLDefinition* declarator) {
-  std::ostringstream text;
-  Generator::scopedName(text, type, declarator);
   return text.str();
 }
 

@@ -8,6 +8,7 @@
 #include "driver/IDLParser.h"
 #include "generate/GenerateMessages.h"
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCIterator.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCSet.h"
@@ -28,6 +29,8 @@
 NCString* HeaderGen::_header_file_name = nullptr;
 
 namespace {
+
+using nametext::scopedNameOf;
 
 // The client header's guard: the file name prefix with "." replaced by "_",
 // the client suffix, "_" and the header extension.
@@ -52,13 +55,6 @@ void writeIncludedHeader(std::ostream& os, const NCString& fileName,
   delete header;
   delete stripped;
   included.add(*new NCString(fileName));
-}
-
-// The qualified C++ name of `type` used with `declarator` (may be null).
-std::string scopedNameOf(IDLDefinition* type, IDLDefinition* declarator) {
-  std::ostringstream text;
-  Generator::scopedName(text, type, declarator);
-  return text.str();
 }
 
 // The sequence class and its holder: object references, strings and all

@@ -8,6 +8,7 @@
 #include "frontend/IDLError.h"
 #include "generate/GenerateMessages.h"
 #include "generate/Generator.h"
+#include "generate/NameText.h"
 #include "nclib/NCOrderedCltn.h"
 #include "nclib/NCString.h"
 #include "tree/IDLArrayDecl.h"
@@ -36,6 +37,8 @@
 #include <string>
 
 namespace {
+
+using nametext::scopedNameOf;
 
 using Kind = IDLDefinition::DefinitionType;
 
@@ -118,12 +121,6 @@ std::string scopeOf(IDLDefinition* definition) {
 std::string unscopedNameOf(IDLDefinition* definition) {
   std::ostringstream text;
   Generator::unscopedName(text, definition, nullptr);
-  return text.str();
-}
-
-std::string scopedNameOf(IDLDefinition* definition) {
-  std::ostringstream text;
-  Generator::scopedName(text, definition, nullptr, nullptr);
   return text.str();
 }
 
